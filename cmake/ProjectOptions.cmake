@@ -1,0 +1,38 @@
+# Compiler settings shared by every target of the project, collected in one interface target.
+add_library(trevalunda_options INTERFACE)
+target_compile_features(trevalunda_options INTERFACE cxx_std_20)
+
+if(MSVC)
+    target_compile_options(trevalunda_options INTERFACE /W4 /permissive- /utf-8)
+    if(TREVALUNDA_WARNINGS_AS_ERRORS)
+        target_compile_options(trevalunda_options INTERFACE /WX)
+    endif()
+else()
+    target_compile_options(trevalunda_options INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+        -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
+        -Wnull-dereference -Wformat=2 -Wimplicit-fallthrough)
+    if(TREVALUNDA_WARNINGS_AS_ERRORS)
+        target_compile_options(trevalunda_options INTERFACE -Werror)
+    endif()
+endif()
+
+if(TREVALUNDA_SANITIZE)
+    target_compile_options(trevalunda_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(trevalunda_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Release builds carry the C++ runtime inside the executable, so that the sensor needs nothing
+# beyond what the operating system ships.
+function(trevalunda_link_runtime_statically target)
+    if(MSVC)
+        set_property(TARGET ${target} PROPERTY
+            MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+    elseif(MINGW)
+        target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    elseif(NOT TREVALUNDA_SANITIZE)
+        target_link_options(${target} PRIVATE
+            $<$<CONFIG:Release,MinSizeRel,RelWithDebInfo>:-static-libgcc -static-libstdc++>)
+    endif()
+endfunction()

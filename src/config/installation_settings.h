@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "output/fatal.h"
+#include "output/output_mode.h"
+
+namespace trevalunda {
+
+namespace platform {
+class FileSystem;
+}
+
+// What an installation sets in the optional settings file beside the executable.
+struct InstallationSettings {
+    OutputMode outputMode = OutputMode::Exexml;
+    std::string rfcLibrary;  // empty: the platform's usual name of the RFC library
+};
+
+// The settings file of an executable: its base name with ".ini", in the same folder.
+std::string SettingsPathFor(std::string_view executablePath);
+
+// Parses "Key=Value" lines; blank lines and lines beginning with ";" or "#" are comments.
+// Keys match in any letter case, mode words exactly. Messages name the file and the line.
+Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
+                                                       std::string_view fileName);
+
+// Reads the settings file at the path; a missing file means the defaults.
+Result<InstallationSettings> ReadInstallationSettings(const platform::FileSystem& files,
+                                                      const std::string& path);
+
+}  // namespace trevalunda

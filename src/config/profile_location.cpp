@@ -1,0 +1,173 @@
+#include "config/profile_location.h"
+
+#include <array>
+#include <optional>
+
+#include "config/text_rules.h"
+#include "platform/file_system.h"
+#include "platform/text_reader.h"
+
+namespace trevalunda {
+namespace {
+
+constexpr std::string_view kDefaultExtension = ".P00";
+constexpr std::string_view kGlobalProfileName = "GLOBAL.P00";
+constexpr std::string_view kPointerFile = "C:\\PRTG_Path.Txt";
+constexpr std::string_view kPrtgSubFolder = "PRTG Network Monitor\\Custom Sensors\\ExeXml\\";
+constexpr std::string_view kCustomSensorSubFolder = "Custom Sensors\\ExeXml\\";
+constexpr std::array<std::string_view, 3> kDefaultFolders{
+    "\\Programme\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\",
+    "\\Program Files\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\",
+    "\\Program Files (x86)\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\",
+};
+constexpr std::size_t kPointerLineRead = 99;
+
+void NameGlobalListing(std::string& name, bool& multiSystemRun) {
+    if (EqualsIgnoringCase(name, kGlobalProfileName)) {
+        name = kGlobalListingName;
+        multiSystemRun = true;
+    }
+}
+
+Fatal MissingProfile(std::string_view quoted) {
+    return {"Error 1002: Profile " + std::string(quoted) + " is missing..."};
+}
+
+// A line of the pointer file names a folder when it begins with a separator, has one as its
+// third character, or has a colon as its second ("D:\Tools", "\\server", "D:").
+bool NamesFolder(std::string_view line) {
+    return (!line.empty() && platform::IsPathSeparator(line[0])) ||
+           (line.size() >= 3 && platform::IsPathSeparator(line[2])) ||
+           (line.size() >= 2 && line[1] == ':');
+}
+
+// The folder that the pointer file names: its last qualifying line, ending with a separator.
+std::string FolderFromPointerFile(std::string_view bytes) {
+    std::string folder;
+    platform::TextReader reader(bytes);
+    while (auto line = reader.Read(kPointerLineRead)) {
+        platform::StripLineEnd(*line);
+        if (NamesFolder(*line)) {
+            folder = *line;
+        }
+    }
+    if (folder.empty() || !platform::IsPathSeparator(folder.back())) {
+        folder += '\\';
+    }
+    return folder;
+}
+
+std::optional<std::string> Open(const platform::FileSystem& files, const std::string& path) {
+    platform::FileContent file = files.Read(path);
+    if (file.status != platform::ReadStatus::Ok) {
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+// Searches PRTG's custom-sensor folder: the folder named in the pointer file (or PRTG's
+// sub-folders below it), else the working folder, else the three default folders.
+Result<ProfileLocation> SearchCustomSensorFolder(const std::string& name,
+                                                 const platform::FileSystem& files) {
+    ProfileLocation found;
+    const platform::FileContent pointer = files.Read(std::string(kPointerFile));
+    if (pointer.status == platform::ReadStatus::Ok) {
+        std::string folder = FolderFromPointerFile(pointer.bytes);
+        for (std::string_view subFolder : {kPrtgSubFolder, kCustomSensorSubFolder}) {
+            if (files.CanOpenForReading(folder + std::string(subFolder) + name)) {
+                folder += subFolder;
+            }
+        }
+        auto content = Open(files, folder + name);
+        if (!content) {
+            return MissingProfile(name);
+        }
+        found.InstallationFolder = folder;
+        found.content = std::move(*content);
+    } else if (auto content = Open(files, name)) {
+        found.content = std::move(*content);
+    } else {
+        bool opened = false;
+        for (std::string_view folder : kDefaultFolders) {
+            if (auto inFolder = Open(files, std::string(folder) + name)) {
+                found.InstallationFolder = folder;
+                found.content = std::move(*inFolder);
+                opened = true;
+                break;
+            }
+        }
+        if (!opened) {
+            return MissingProfile(name);
+        }
+    }
+    return found;
+}
+
+// The folder must end in "ExeXml" and one more character (the separator), in any case.
+bool IsCustomSensorFolder(std::string_view folder) {
+    constexpr std::string_view kFolderEnd = "EXEXML";
+    if (folder.size() < kFolderEnd.size() + 1) {
+        return false;
+    }
+    return UpperAscii(folder.substr(folder.size() - kFolderEnd.size() - 1, kFolderEnd.size())) ==
+           kFolderEnd;
+}
+
+}  // namespace
+
+ProfileNaming NameProfile(std::string_view firstArgument, bool itemRun) {
+    ProfileNaming naming;
+    if (itemRun) {
+        naming.ProfileName = kItemListingName;
+        naming.MultiSystemRun = true;
+        return naming;
+    }
+    std::string name(firstArgument);
+    if (name.size() < 4 || name[name.size() - 4] != '.') {
+        name += kDefaultExtension;
+    }
+    NameGlobalListing(name, naming.MultiSystemRun);
+    const std::size_t folderLength = platform::FolderOf(name).size();
+    if (folderLength > 1) {
+        naming.folderFromName = name.substr(0, folderLength);
+        name.erase(0, folderLength);
+    }
+    NameGlobalListing(name, naming.MultiSystemRun);
+    naming.ProfileName = std::move(name);
+    return naming;
+}
+
+LocatePolicy LocatePolicyFor(OutputMode mode, bool noSearchRequested) {
+    return mode == OutputMode::Exexml && !noSearchRequested ? LocatePolicy::SearchCustomSensorFolder
+                                                            : LocatePolicy::FolderFromName;
+}
+
+Result<ProfileLocation> LocateProfile(const ProfileNaming& naming, LocatePolicy policy,
+                                      const platform::FileSystem& files) {
+    Result<ProfileLocation> located = ProfileLocation{};
+    if (policy == LocatePolicy::FolderFromName) {
+        ProfileLocation location;
+        location.InstallationFolder = naming.folderFromName;
+        auto content = Open(files, naming.folderFromName + naming.ProfileName);
+        if (!content) {
+            return MissingProfile(naming.folderFromName + naming.ProfileName);
+        }
+        location.content = std::move(*content);
+        located = std::move(location);
+    } else {
+        located = SearchCustomSensorFolder(naming.ProfileName, files);
+        if (!located.ok()) {
+            return located;
+        }
+        if (!IsCustomSensorFolder(located.value().InstallationFolder)) {
+            return Fatal{"Sorry, invalid Path-Usage..."};
+        }
+    }
+    ProfileLocation& location = located.value();
+    location.ProfileName = naming.ProfileName;
+    location.ProfilePath = location.InstallationFolder + naming.ProfileName;
+    location.MultiSystemRun = naming.MultiSystemRun;
+    return located;
+}
+
+}  // namespace trevalunda

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "output/fatal.h"
+#include "output/output_mode.h"
+
+namespace trevalunda {
+
+namespace platform {
+class FileSystem;
+}
+
+inline constexpr std::string_view kGlobalListingName = "SAP Vantorix.Gbl";
+inline constexpr std::string_view kItemListingName = "Vantorix.Prf";
+
+// The profile name as the command line gives it, completed: extension, global listing,
+// folder split.
+struct ProfileNaming {
+    std::string ProfileName;     // file name without folder, with extension
+    std::string folderFromName;  // up to and including the last separator; may be empty
+    bool MultiSystemRun = false;
+};
+
+// Names the profile from the first argument; an "ITEM=" run always reads "Vantorix.Prf".
+ProfileNaming NameProfile(std::string_view firstArgument, bool itemRun);
+
+// Where the profile was found, and its content as it was read when it was opened.
+struct ProfileLocation {
+    std::string ProfileName;
+    std::string InstallationFolder;  // empty (the working folder) or ending with a separator
+    std::string ProfilePath;         // InstallationFolder + ProfileName
+    bool MultiSystemRun = false;
+    std::string content;
+};
+
+// How the profile is looked for: in the folder the name gives (front-end modes, or "@" in the
+// parameter text), or by searching PRTG's custom-sensor folders.
+enum class LocatePolicy { FolderFromName, SearchCustomSensorFolder };
+
+LocatePolicy LocatePolicyFor(OutputMode mode, bool noSearchRequested);
+
+// Finds and opens the named profile. A failure is the error that ends the run.
+Result<ProfileLocation> LocateProfile(const ProfileNaming& naming, LocatePolicy policy,
+                                      const platform::FileSystem& files);
+
+}  // namespace trevalunda

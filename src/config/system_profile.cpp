@@ -1,0 +1,135 @@
+#include "config/system_profile.h"
+
+#include "config/text_rules.h"
+#include "platform/text_reader.h"
+
+namespace trevalunda {
+namespace {
+
+constexpr std::size_t kStrictLineRead = 159;
+constexpr std::size_t kLenientLineRead = 199;
+
+const ProfileField* FieldWithLabel(std::string_view label) {
+    for (const ProfileField& field : ProfileFields()) {
+        if (field.label == label) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
+void StorePassword(std::string_view stored, const ProfileKey& key, int lineNumber,
+                   ProfileReading& reading) {
+    if (stored.empty()) {
+        reading.profile.Password.clear();
+        return;
+    }
+    const DecodedPassword decoded = DecodeProfilePassword(stored, key);
+    if (!decoded.headerWellFormed) {
+        reading.faults.push_back({ProfileFaultKind::InvalidPassword, "Password...:", lineNumber});
+    } else if (!decoded.checkDigitCorrect) {
+        reading.faults.push_back({ProfileFaultKind::WrongPassword, "Password...:", lineNumber});
+    } else {
+        reading.profile.Password = decoded.password;
+    }
+}
+
+void CheckFields(ProfileReading& reading) {
+    const SystemProfile& profile = reading.profile;
+    if (profile.User.empty()) {
+        reading.faults.push_back({ProfileFaultKind::MissingUser, "User.......:"});
+    }
+    if (profile.Password.empty()) {
+        reading.faults.push_back({ProfileFaultKind::MissingPassword, "Password...:"});
+    }
+    for (const ProfileField& field : ProfileFields()) {
+        const std::size_t length = (profile.*field.member).size();
+        if (length < field.minimum) {
+            reading.faults.push_back({ProfileFaultKind::TooShort, field.label});
+        } else if (length > field.capacity) {
+            reading.faults.push_back({ProfileFaultKind::TooLong, field.label});
+        }
+    }
+}
+
+}  // namespace
+
+const std::vector<ProfileField>& ProfileFields() {
+    // Capacities are the characters each field holds; values longer than that are refused
+    // rather than cut, so that a cut destination or user never logs on somewhere else.
+    static const std::vector<ProfileField> kFields{
+        {"Extcompany.:", &SystemProfile::Extcompany, 63, 2},
+        {"Destination:", &SystemProfile::Destination, 11, 3},
+        {"Client.....:", &SystemProfile::Client, 11, 3},
+        {"User.......:", &SystemProfile::User, 47, 2},
+        {"Password...:", &SystemProfile::Password, 31, 2},
+        {"Language...:", &SystemProfile::Language, 31, 1},
+        {"Mode.......:", &SystemProfile::Mode, 31, 3},
+        {"Hostname...:", &SystemProfile::Hostname, 47, 2},
+        {"Sysnr......:", &SystemProfile::Sysnr, 31, 2},
+        {"Gwhost.....:", &SystemProfile::Gwhost, 61, 2},
+        {"Gwservice..:", &SystemProfile::Gwservice, 31, 2},
+    };
+    return kFields;
+}
+
+ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
+                                 const ProfileKey& key) {
+    ProfileReading reading;
+    platform::TextReader reader(content);
+    const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
+    int lineNumber = 0;
+    while (auto line = reader.Read(readSize)) {
+        ++lineNumber;
+        platform::StripLineEnd(*line);
+        if (line->size() < kLabelLength) {
+            continue;
+        }
+        const ProfileField* field = FieldWithLabel(std::string_view(*line).substr(0, kLabelLength));
+        if (field == nullptr) {
+            continue;
+        }
+        // The 13th character separates label and value and is skipped, whatever it is.
+        const std::string value =
+            line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        if (field->member == &SystemProfile::Password) {
+            StorePassword(value, key, lineNumber, reading);
+        } else if (field->member == &SystemProfile::User) {
+            reading.profile.User = UpperAscii(value);
+        } else {
+            reading.profile.*field->member = value;
+        }
+    }
+    CheckFields(reading);
+    reading.profile.Valid = reading.faults.empty();
+    return reading;
+}
+
+std::string ProfileFaultMessage(const ProfileFault& fault, std::string_view profileName) {
+    const std::string name(profileName);
+    switch (fault.kind) {
+        case ProfileFaultKind::InvalidPassword:
+            return "Error 1004: Invalid Password in Profile " + name + " found...";
+        case ProfileFaultKind::WrongPassword:
+            return "Error 1005: Wrong Password in Profile " + name + " found...";
+        case ProfileFaultKind::MissingUser:
+            return "Error 1006: Username in Profile " + name + " is missing...";
+        case ProfileFaultKind::MissingPassword:
+            return "Error 1007: Password in Profile " + name + " is missing...";
+        case ProfileFaultKind::TooShort:
+        case ProfileFaultKind::TooLong:
+            break;
+    }
+    return "Error 1003: Invalid Parameter(s) at " + name + " found...";
+}
+
+Result<SystemProfile> ReadSystemProfile(std::string_view content, std::string_view profileName,
+                                        ReadPolicy policy, const ProfileKey& key) {
+    ProfileReading reading = ReadProfileFields(content, policy, key);
+    if (policy == ReadPolicy::Strict && !reading.faults.empty()) {
+        return Fatal{ProfileFaultMessage(reading.faults.front(), profileName)};
+    }
+    return std::move(reading.profile);
+}
+
+}  // namespace trevalunda

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/profile_password.h"
+#include "output/fatal.h"
+
+namespace trevalunda {
+
+// The logon data of one SAP system, as its profile file gives it.
+struct SystemProfile {
+    std::string Extcompany;
+    std::string Destination;
+    std::string Client;
+    std::string User;      // upper-cased
+    std::string Password;  // decoded
+    std::string Language;
+    std::string Mode;
+    std::string Hostname;
+    std::string Sysnr;
+    std::string Gwhost;
+    std::string Gwservice;
+    bool Valid = true;
+};
+
+// Strict: the first fault ends the run with its message. Lenient: a fault only clears Valid.
+enum class ReadPolicy { Strict, Lenient };
+
+// One field of the profile format: its label, its capacity and the least it must hold.
+struct ProfileField {
+    std::string_view label;
+    std::string SystemProfile::*member;
+    std::size_t capacity;
+    std::size_t minimum;
+};
+
+// The eleven fields in the order in which their lengths are checked.
+const std::vector<ProfileField>& ProfileFields();
+
+inline constexpr std::size_t kLabelLength = 12;
+inline constexpr std::size_t kValueLimit = 60;
+
+enum class ProfileFaultKind {
+    InvalidPassword,  // stored value not 24 characters or header not four digits (1004)
+    WrongPassword,    // check digit does not match (1005)
+    MissingUser,      // 1006
+    MissingPassword,  // 1007
+    TooShort,         // a field below its minimum (1003)
+    TooLong,          // a field beyond its capacity (1003)
+};
+
+struct ProfileFault {
+    ProfileFaultKind kind;
+    std::string_view label;  // the field's label; empty for none
+    int lineNumber = 0;      // the line of a password fault; 0 for faults found at the end
+};
+
+// Everything a reading found: the record and its faults in the order they were noticed.
+struct ProfileReading {
+    SystemProfile profile;
+    std::vector<ProfileFault> faults;
+};
+
+ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
+                                 const ProfileKey& key);
+
+// The message of a fault, quoting the profile name.
+std::string ProfileFaultMessage(const ProfileFault& fault, std::string_view profileName);
+
+// Reads a profile. With Strict a faulty profile yields the message of its first fault; with
+// Lenient it yields the record with Valid cleared.
+Result<SystemProfile> ReadSystemProfile(std::string_view content, std::string_view profileName,
+                                        ReadPolicy policy, const ProfileKey& key);
+
+}  // namespace trevalunda

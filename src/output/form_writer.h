@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "output/output_mode.h"
+
+namespace trevalunda {
+
+// One channel as AddChannel receives it, with the number it got from the channel counter.
+struct ChannelEntry {
+    std::string_view name;
+    std::string_view value;
+    std::string_view unit;
+    int number = 0;
+    std::optional<long> selectedChannel;  // the line form's "CH=" selection
+};
+
+// The pieces of a result document in one form. The document keeps the text; a writer only
+// says what each operation adds.
+class FormWriter {
+  public:
+    virtual ~FormWriter() = default;
+    virtual std::string Opening() const = 0;
+    virtual std::string TextStart() const = 0;
+    virtual std::string Text(std::string_view text) const = 0;
+    // The end of the text element; true in `discardDocument` when the document is emptied.
+    virtual std::string TextEnd(std::optional<long> selectedChannel,
+                                bool& discardDocument) const = 0;
+    virtual std::string Channel(const ChannelEntry& channel) const = 0;
+    virtual std::string Closing() const = 0;
+};
+
+std::unique_ptr<FormWriter> MakeFormWriter(OutputMode mode);
+
+// "&", "<" and ">" written as XML entities, so that a text from outside cannot break the
+// document.
+std::string EscapeXml(std::string_view text);
+
+// The unit as the message and line forms show it: "" as "#", "PerCent" as "%",
+// "TimeResponse" as "mSec".
+std::string ShownUnit(std::string_view unit);
+
+}  // namespace trevalunda

@@ -1,0 +1,39 @@
+#include <string>
+
+#include "output/form_writer.h"
+
+namespace trevalunda {
+namespace {
+
+// The Kestrin front-end's line form: one "> name: value unit" line per channel, or, when the
+// parameter text selects a channel with "CH=", that channel's bare value and nothing else.
+class LineForm final : public FormWriter {
+  public:
+    std::string Opening() const override { return {}; }
+    std::string TextStart() const override { return "\n# "; }
+    std::string Text(std::string_view text) const override { return std::string(text); }
+
+    std::string TextEnd(std::optional<long> selectedChannel, bool& discardDocument) const override {
+        discardDocument = selectedChannel.has_value();
+        return {};
+    }
+
+    std::string Channel(const ChannelEntry& channel) const override {
+        if (channel.selectedChannel.has_value()) {
+            return *channel.selectedChannel == channel.number ? std::string(channel.value)
+                                                              : std::string();
+        }
+        return "\n> " + std::string(channel.name) + ": " + std::string(channel.value) + " " +
+               ShownUnit(channel.unit);
+    }
+
+    std::string Closing() const override { return "\n"; }
+};
+
+}  // namespace
+
+std::unique_ptr<FormWriter> MakeLineForm() {
+    return std::make_unique<LineForm>();
+}
+
+}  // namespace trevalunda

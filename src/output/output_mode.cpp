@@ -1,0 +1,38 @@
+#include "output/output_mode.h"
+
+#include <array>
+#include <utility>
+
+namespace trevalunda {
+
+DocumentForm FormOf(OutputMode mode) {
+    switch (mode) {
+        case OutputMode::Brevanta:
+            return DocumentForm::Message;
+        case OutputMode::Kestrin:
+            return DocumentForm::Line;
+        case OutputMode::Exexml:
+        case OutputMode::Lumotex:
+        case OutputMode::Morvale:
+            break;
+    }
+    return DocumentForm::Xml;
+}
+
+std::optional<OutputMode> OutputModeFromWord(std::string_view word) {
+    static constexpr std::array<std::pair<std::string_view, OutputMode>, 5> kWords{{
+        {"EXEXML", OutputMode::Exexml},
+        {"Lumotex", OutputMode::Lumotex},
+        {"Morvale", OutputMode::Morvale},
+        {"Brevanta", OutputMode::Brevanta},
+        {"Kestrin", OutputMode::Kestrin},
+    }};
+    for (const auto& [text, mode] : kWords) {
+        if (text == word) {
+            return mode;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace trevalunda

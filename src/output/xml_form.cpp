@@ -1,0 +1,55 @@
+#include "output/form_writer.h"
+
+namespace trevalunda {
+
+std::string EscapeXml(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+namespace {
+
+// PRTG's EXE/XML form, also read by the Lumotex and Morvale front-ends.
+class XmlForm final : public FormWriter {
+  public:
+    std::string Opening() const override { return "\n<Prtg>\n"; }
+    std::string TextStart() const override { return "\n<Text>"; }
+    std::string Text(std::string_view text) const override { return EscapeXml(text); }
+    std::string TextEnd(std::optional<long>, bool&) const override { return "</Text>\n"; }
+
+    std::string Channel(const ChannelEntry& channel) const override {
+        std::string piece = "\n<Result><Channel>" + EscapeXml(channel.name) + "</Channel>";
+        if (!channel.unit.empty()) {
+            piece +=
+                "\n<Unit>Custom</Unit>\n<CustomUnit>" + EscapeXml(channel.unit) + "</CustomUnit>";
+        }
+        piece += "\n<Value>" + EscapeXml(channel.value) + "</Value></Result>\n";
+        return piece;
+    }
+
+    std::string Closing() const override { return "\n</Prtg>\n"; }
+};
+
+}  // namespace
+
+std::unique_ptr<FormWriter> MakeXmlForm() {
+    return std::make_unique<XmlForm>();
+}
+
+}  // namespace trevalunda

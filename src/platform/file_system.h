@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace trevalunda::platform {
+
+// Paths are written the way the sensor's users write them on Windows: "\" or "/" separate
+// folders, and a path may begin with a drive letter ("C:\x") or a separator (the root of the
+// current drive). Each platform maps such a path to its own file system.
+
+enum class ReadStatus { Ok, Missing, Unreadable };
+
+struct FileContent {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;
+};
+
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // The whole file, byte for byte; Missing when there is no such file, Unreadable when it
+    // exists but cannot be read (a folder counts as Missing).
+    virtual FileContent Read(const std::string& path) const = 0;
+    // True when the file exists and could be opened for reading now.
+    virtual bool CanOpenForReading(const std::string& path) const = 0;
+    // Creates the file or replaces its content with the given bytes.
+    virtual bool Replace(const std::string& path, std::string_view bytes) = 0;
+    // Copies a file byte for byte, creating or replacing the target.
+    virtual bool Copy(const std::string& from, const std::string& to) = 0;
+    // Appends bytes to a file, creating it when missing; the bytes are on disk on return.
+    virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+    // Deletes a file; false when it was missing or could not be deleted.
+    virtual bool Remove(const std::string& path) = 0;
+};
+
+// The file system of the machine the sensor runs on.
+std::unique_ptr<FileSystem> MakeNativeFileSystem();
+
+// True for both folder separators, "\" and "/".
+constexpr bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// The folder part of a path, up to and including its last separator; empty when it has none.
+std::string_view FolderOf(std::string_view path);
+
+// The file name of a path without its folder part.
+std::string_view FileNameOf(std::string_view path);
+
+}  // namespace trevalunda::platform

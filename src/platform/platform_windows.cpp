@@ -1,0 +1,169 @@
+// The Windows side of the platform layer. Paths go to the operating system unchanged.
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "platform/file_system.h"
+#include "platform/process.h"
+
+namespace trevalunda::platform {
+namespace {
+
+bool IsRegularFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+class WindowsFileSystem final : public FileSystem {
+  public:
+    FileContent Read(const std::string& path) const override {
+        if (!IsRegularFile(path)) {
+            return {ReadStatus::Missing, {}};
+        }
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            return {ReadStatus::Unreadable, {}};
+        }
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) {
+            return {ReadStatus::Unreadable, {}};
+        }
+        return {ReadStatus::Ok, std::move(bytes)};
+    }
+
+    bool CanOpenForReading(const std::string& path) const override {
+        if (!IsRegularFile(path)) {
+            return false;
+        }
+        std::ifstream in(path, std::ios::binary);
+        return static_cast<bool>(in);
+    }
+
+    bool Replace(const std::string& path, std::string_view bytes) override {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        return !out.fail();
+    }
+
+    bool Copy(const std::string& from, const std::string& to) override {
+        const FileContent source = Read(from);
+        return source.status == ReadStatus::Ok && Replace(to, source.bytes);
+    }
+
+    bool Append(const std::string& path, std::string_view bytes) override {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        return !out.fail();
+    }
+
+    bool Remove(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
+};
+
+class WindowsSharedLibrary final : public SharedLibrary {
+  public:
+    explicit WindowsSharedLibrary(HMODULE module) : module_(module) {}
+    ~WindowsSharedLibrary() override { ::FreeLibrary(module_); }
+    WindowsSharedLibrary(const WindowsSharedLibrary&) = delete;
+    WindowsSharedLibrary& operator=(const WindowsSharedLibrary&) = delete;
+
+    void* Resolve(const std::string& name) const override {
+        return reinterpret_cast<void*>(::GetProcAddress(module_, name.c_str()));
+    }
+
+  private:
+    HMODULE module_;
+};
+
+std::string SystemMessage(DWORD error) {
+    char* text = nullptr;
+    const DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    std::string message = length != 0 && text != nullptr ? std::string(text, length)
+                                                         : "error " + std::to_string(error);
+    ::LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == ' ' || message.back() == '.')) {
+        message.pop_back();
+    }
+    return message;
+}
+
+}  // namespace
+
+std::unique_ptr<FileSystem> MakeNativeFileSystem() {
+    return std::make_unique<WindowsFileSystem>();
+}
+
+void PrepareProcess() {
+    // A sensor started by the PRTG service has nobody to answer a dialog: a missing DLL, a
+    // drive without media or a crash must fail, never wait.
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    // Libraries are never looked for in the working folder, which anybody may fill.
+    ::SetDllDirectoryA("");
+    _setmode(_fileno(stdout), _O_TEXT);
+}
+
+std::string ExecutablePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string LocalTimeOfDay() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u:%02u:%02u", static_cast<unsigned>(now.wHour),
+                  static_cast<unsigned>(now.wMinute), static_cast<unsigned>(now.wSecond));
+    return text;
+}
+
+void WriteStandardOutput(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void FlushStandardOutput() {
+    std::fflush(stdout);
+}
+
+void EndProcess(int exitCode) {
+    std::fflush(stdout);
+    std::_Exit(exitCode);
+}
+
+LoadedLibrary LoadSharedLibrary(const std::string& path) {
+    // A full path is loaded from there, its own dependencies looked up beside it first; a bare
+    // name goes through the usual search, from which PrepareProcess took the working folder.
+    const bool fullPath = (path.size() > 2 && path[1] == ':' && IsPathSeparator(path[2])) ||
+                          (path.size() > 1 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]));
+    HMODULE module =
+        ::LoadLibraryExA(path.c_str(), nullptr, fullPath ? LOAD_WITH_ALTERED_SEARCH_PATH : 0);
+    if (module == nullptr) {
+        return {nullptr, SystemMessage(::GetLastError())};
+    }
+    return {std::make_unique<WindowsSharedLibrary>(module), {}};
+}
+
+}  // namespace trevalunda::platform

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/installation_settings.h"
+#include "config/profile_location.h"
+#include "config/profile_password.h"
+#include "output/output_sink.h"
+#include "output/result_document.h"
+#include "output/run_log.h"
+#include "run/exit_code.h"
+#include "run/run_context.h"
+
+namespace trevalunda {
+
+namespace platform {
+class FileSystem;
+}
+
+// What a run needs of the world around it.
+struct RunServices {
+    platform::FileSystem& files;
+    OutputSink& out;
+    std::function<std::string()> timeOfDay;
+    std::string executablePath;
+};
+
+// The records of one run, owned by the run and handed to its steps.
+struct RunRecords {
+    RunContext context;
+    InstallationSettings settings;
+    ProfileLocation location;
+    ResultDocument document;
+    RunLog log;
+    ProfileKey profileKey{};
+    // The multi-system run has written the document's opening: a fatal failure must complete
+    // that document rather than start a second one.
+    bool openingWritten = false;
+};
+
+// One run of the sensor from the command line to its exit code.
+class SensorRun {
+  public:
+    SensorRun(RunServices services, std::vector<std::string> arguments);
+    ExitCode Execute();
+
+  private:
+    Result<ExitCode> Run();
+    Status Prepare();
+    ExitCode Fail(const Fatal& fatal);
+
+    RunServices services_;
+    std::vector<std::string> arguments_;
+    RunRecords records_;
+};
+
+}  // namespace trevalunda
