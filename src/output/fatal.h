@@ -7,10 +7,15 @@
 
 namespace trevalunda {
 
-// A failure that ends the run: its message becomes the text of the error document and the
-// process ends with exit code 2. Operations return it instead of ending the process.
+// A failure that ends the run. Operations return it instead of ending the process. Usually
+// its message becomes the text of the error document and the exit code is 2; when the RFC
+// library failed in a structure or table operation, the message names that operation and the
+// run ends with the library's error report and exit code 1 instead.
 struct Fatal {
     std::string message;
+    bool libraryError = false;
+
+    static Fatal LibraryError(std::string operation) { return {std::move(operation), true}; }
 };
 
 // Either the value of an operation or the fatal failure that stopped it.

@@ -171,6 +171,10 @@ void EndProcess(int exitCode) {
     std::_Exit(exitCode);
 }
 
+std::string DefaultRfcLibraryName() {
+    return "librfccm.so";
+}
+
 LoadedLibrary LoadSharedLibrary(const std::string& path) {
     // A name with a folder part is a file path; a bare name is left to the dynamic loader.
     const std::string native = FolderOf(path).empty() ? path : NativePath(path);

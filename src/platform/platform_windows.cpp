@@ -153,6 +153,10 @@ void EndProcess(int exitCode) {
     std::_Exit(exitCode);
 }
 
+std::string DefaultRfcLibraryName() {
+    return "librfc32.dll";
+}
+
 LoadedLibrary LoadSharedLibrary(const std::string& path) {
     // A full path is loaded from there, its own dependencies looked up beside it first; a bare
     // name goes through the usual search, from which PrepareProcess took the working folder.

@@ -38,6 +38,9 @@ struct LoadedLibrary {
     std::string error;                       // the operating system's reason when it failed
 };
 
+// The file name under which the RFC library is installed on this operating system.
+std::string DefaultRfcLibraryName();
+
 // Loads a shared library by path, without ever showing a dialog. A name without a folder
 // is looked up where the operating system looks for libraries.
 LoadedLibrary LoadSharedLibrary(const std::string& path);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "output/console_lines.h"
+#include "rfc/error_report.h"
 #include "run/single_system_run.h"
 
 namespace trevalunda {
@@ -65,6 +66,10 @@ Status SensorRun::Prepare() {
 
 // The one place where a failure becomes the error document and the exit code.
 ExitCode SensorRun::Fail(const Fatal& fatal) {
+    if (fatal.libraryError) {
+        PrintRfcErrorReport(services_.out, records_.rfc->Functions(), fatal.message);
+        return ExitCode::RfcError;
+    }
     if (records_.openingWritten && records_.document.Form() == DocumentForm::Xml) {
         services_.out.Write(ErrorDocumentCompletion(fatal.message));
     } else {

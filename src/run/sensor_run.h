@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "output/result_document.h"
 #include "output/run_log.h"
 #include "run/exit_code.h"
+#include "run/rfc_session.h"
 #include "run/run_context.h"
 
 namespace trevalunda {
@@ -35,6 +37,10 @@ struct RunRecords {
     ResultDocument document;
     RunLog log;
     ProfileKey profileKey{};
+    std::unique_ptr<RfcSession> rfc;  // loaded when the run first needs the RFC library
+    // The host that the console lines show for a system: its profile's host name until the
+    // system reports its own, which stays shown for later systems whose profile names none.
+    std::string shownHost;
     // The multi-system run has written the document's opening: a fatal failure must complete
     // that document rather than start a second one.
     bool openingWritten = false;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "rfc/rfc_api.h"
+
+namespace trevalunda {
+
+namespace platform {
+class FileSystem;
+}
+class OutputSink;
+class RunLog;
+struct RfcFunctions;
+struct SystemProfile;
+
+// Host name and system number given in the parameter text (",HOST=", ",NO="); an empty text
+// leaves the profile's value.
+struct LogonOverrides {
+    std::string host;
+    std::string systemNumber;
+};
+
+// Logs on to SAP systems. The working copies of the logon data and the option records live as
+// long as the connector: the records keep their last contents from one system to the next,
+// as the library saw them.
+class RfcConnector {
+  public:
+    RfcConnector(const RfcFunctions& functions, platform::FileSystem& files, OutputSink& out,
+                 RunLog& log);
+
+    // Logs on with the profile's data; the connection handle, 0 when the logon failed. With a
+    // prepared configuration "SapRfc.<destination>" in the working folder, that file is
+    // installed as "SapRfc.ini" and the logon goes through the destination alone.
+    RfcHandle OpenConnection(const SystemProfile& profile, const LogonOverrides& overrides);
+
+  private:
+    void CopyLogonData(const SystemProfile& profile, const LogonOverrides& overrides);
+    void FillOptions();
+    RfcHandle OpenWithPreparedConfiguration(const SystemProfile& profile);
+
+    const RfcFunctions& functions_;
+    platform::FileSystem& files_;
+    OutputSink& out_;
+    RunLog& log_;
+
+    std::string destination_;
+    std::string client_;
+    std::string user_;
+    std::string password_;
+    std::string language_;
+    std::string mode_;
+    std::string host_;
+    std::string systemNumber_;
+    std::string gatewayHost_;
+    std::string gatewayService_;
+
+    RfcOpenOptions options_{};
+    RfcR2Options r2Options_{};
+    RfcR3Options r3Options_{};
+};
+
+}  // namespace trevalunda

@@ -1,0 +1,63 @@
+#include "rfc/error_report.h"
+
+#include <cstring>
+#include <string>
+
+#include "output/console_lines.h"
+#include "output/output_sink.h"
+#include "platform/process.h"
+#include "rfc/rfc_library.h"
+
+namespace trevalunda {
+namespace {
+
+constexpr int kLabelWidth = 15;
+
+// A text field of the error record, up to its terminator or the end of the field.
+template <std::size_t Size>
+std::string_view FieldText(const char (&field)[Size]) {
+    return {field, ::strnlen(field, Size)};
+}
+
+// What the error handler needs; the library calls it without any context of the sensor's.
+struct ErrorHandlerContext {
+    OutputSink* out = nullptr;
+    const RfcFunctions* functions = nullptr;
+};
+
+ErrorHandlerContext errorHandlerContext;
+
+extern "C" void ReportRfcError(char* operation) noexcept {
+    if (errorHandlerContext.out != nullptr && errorHandlerContext.functions != nullptr) {
+        PrintRfcErrorReport(*errorHandlerContext.out, *errorHandlerContext.functions,
+                            operation != nullptr ? operation : "");
+    }
+    platform::EndProcess(1);
+}
+
+}  // namespace
+
+void PrintRfcErrorReport(OutputSink& out, const RfcFunctions& functions,
+                         std::string_view operation) {
+    out.Write("RFC error\n");
+    PrintLabelValue(out, "operation/code", 0, kLabelWidth, operation);
+    RfcErrorRecord record;
+    std::memset(&record, 0, sizeof record);
+    functions.RfcLastError(&record);
+    PrintLabelValue(out, "key", 0, kLabelWidth, FieldText(record.key));
+    PrintLabelValue(out, "status", 0, kLabelWidth, FieldText(record.status));
+    PrintLabelValue(out, "message", 0, kLabelWidth, FieldText(record.message));
+    PrintLabelValue(out, "internal status", 0, kLabelWidth, FieldText(record.internalStatus));
+    out.Write("\n");
+    functions.RfcClose(0);
+    out.Write("* Programm aborted...\n");
+    out.Write("* Error at EoXput-File...\n");
+    out.Flush();
+}
+
+RfcErrorHandler InstallRfcErrorHandler(OutputSink& out, const RfcFunctions& functions) {
+    errorHandlerContext = {&out, &functions};
+    return ReportRfcError;
+}
+
+}  // namespace trevalunda

@@ -1,0 +1,45 @@
+#include "rfc/trace_scan.h"
+
+#include <gtest/gtest.h>
+
+#include "rfc/remote_calls.h"
+
+namespace trevalunda {
+namespace {
+
+TEST(TraceScanTest, FindsTheLastErrorMessage) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> trace;
+        std::string finding;
+    } cases[] = {
+        {"no trace file", std::nullopt, " - Look for Trace-File"},
+        {"no matching chunk", "hello\nworld\n", " - Please Check Trace-File !"},
+        {"error line", "ERROR       abc\n", " - abc"},
+        {"arrow line", "T:00001======> abc\r\n", " - abc"},
+        {"short error line", "ERROR short\n", " - Please Check Trace-File !"},
+        {"block start resets", "ERROR       abc\n**** ERROR file opened\n",
+         " - Please Check Trace-File !"},
+        {"message after block start", "**** ERROR file opened\nxxxxxxx======> partner down\n",
+         " - partner down"},
+        {"last message wins", "ERROR       first\nERROR       second\n", " - second"},
+        {"later non-matching lines keep it", "ERROR       abc\nother text\n", " - abc"},
+        {"error line that is also an arrow line", "ERROR x======> arrow\n", " - arrow"},
+        {"message of a long line is its first chunk", "ERROR       " + std::string(120, 'm') + "\n",
+         " - " + std::string(87, 'm')},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TraceFinding(c.trace), c.finding) << c.name;
+    }
+}
+
+TEST(RemoteCallsTest, OutcomeTexts) {
+    EXPECT_EQ(OutcomeText(1, ""), "Error 1014: RFC-Failure raised !");
+    EXPECT_EQ(OutcomeText(2, "NOT_FOUND"), "Error 1012: Exception.: NOT_FOUND");
+    EXPECT_EQ(OutcomeText(3, "ignored"), "Error 1013: Sys-Exception raised !");
+    EXPECT_EQ(OutcomeText(7, ""), "Error 1015: Other Failure raised !");
+    EXPECT_EQ(OutcomeText(-1, ""), "Error 1015: Other Failure raised !");
+}
+
+}  // namespace
+}  // namespace trevalunda

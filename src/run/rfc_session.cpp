@@ -1,0 +1,46 @@
+#include "run/rfc_session.h"
+
+#include <utility>
+
+#include "rfc/error_report.h"
+#include "run/sensor_run.h"
+
+namespace trevalunda {
+
+RfcSession::RfcSession(std::unique_ptr<RfcLibrary> loaded, RunServices& services, RunLog& log)
+    : library(std::move(loaded)),
+      connector(library->Functions(), services.files, services.out, log),
+      calls(library->Functions(), log) {}
+
+Status StartRfcSession(RunRecords& records, RunServices& services) {
+    if (records.rfc) {
+        return std::nullopt;
+    }
+    Result<std::unique_ptr<RfcLibrary>> loaded =
+        LoadRfcLibrary(records.settings.rfcLibrary, services.executablePath, services.files);
+    if (!loaded.ok()) {
+        return loaded.fatal();
+    }
+    records.rfc = std::make_unique<RfcSession>(std::move(loaded.value()), services, records.log);
+    return std::nullopt;
+}
+
+void InstallRfcEnvironment(RunRecords& records, RunServices& services) {
+    RfcSession& rfc = *records.rfc;
+    rfc.environment = {InstallRfcErrorHandler(services.out, rfc.Functions()), nullptr};
+    rfc.Functions().RfcEnvironment(&rfc.environment);
+}
+
+LogonOverrides OverridesFrom(const ParameterText& parameters) {
+    return {parameters.ValueAfter(",HOST=", " ,").value_or(""),
+            parameters.ValueAfter(",NO=", " ,").value_or("")};
+}
+
+void CloseConnection(RunRecords& records) {
+    if (records.context.connection != 0) {
+        records.rfc->Functions().RfcClose(records.context.connection);
+        records.context.connection = 0;
+    }
+}
+
+}  // namespace trevalunda
