@@ -4,6 +4,7 @@
 
 #include "output/console_lines.h"
 #include "rfc/error_report.h"
+#include "run/multi_system_run.h"
 #include "run/single_system_run.h"
 
 namespace trevalunda {
@@ -23,7 +24,7 @@ Result<ExitCode> SensorRun::Run() {
         return *failed;
     }
     if (records_.context.MultiSystemRun) {
-        return Fatal{"Error 1099: The multi-system run is not available yet..."};
+        return MultiSystemRun(records_, services_);
     }
     return SingleSystemRun(records_, services_);
 }

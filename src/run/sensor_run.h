@@ -8,6 +8,7 @@
 #include "config/installation_settings.h"
 #include "config/profile_location.h"
 #include "config/profile_password.h"
+#include "config/sensor_listing.h"
 #include "output/output_sink.h"
 #include "output/result_document.h"
 #include "output/run_log.h"
@@ -34,6 +35,7 @@ struct RunRecords {
     RunContext context;
     InstallationSettings settings;
     ProfileLocation location;
+    SensorListing listing;  // what a multi-system run serves
     ResultDocument document;
     RunLog log;
     ProfileKey profileKey{};
