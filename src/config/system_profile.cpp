@@ -34,20 +34,34 @@ void StorePassword(std::string_view stored, const ProfileKey& key, int lineNumbe
     }
 }
 
+int LastLineOf(const ProfileReading& reading, std::string_view label) {
+    int lineNumber = 0;
+    for (const ProfileLine& line : reading.lines) {
+        if (line.label == label) {
+            lineNumber = line.lineNumber;
+        }
+    }
+    return lineNumber;
+}
+
+void AddFinalFault(ProfileReading& reading, ProfileFaultKind kind, std::string_view label) {
+    reading.faults.push_back({kind, label, LastLineOf(reading, label)});
+}
+
 void CheckFields(ProfileReading& reading) {
     const SystemProfile& profile = reading.profile;
     if (profile.User.empty()) {
-        reading.faults.push_back({ProfileFaultKind::MissingUser, "User.......:"});
+        AddFinalFault(reading, ProfileFaultKind::MissingUser, "User.......:");
     }
     if (profile.Password.empty()) {
-        reading.faults.push_back({ProfileFaultKind::MissingPassword, "Password...:"});
+        AddFinalFault(reading, ProfileFaultKind::MissingPassword, "Password...:");
     }
     for (const ProfileField& field : ProfileFields()) {
         const std::size_t length = (profile.*field.member).size();
         if (length < field.minimum) {
-            reading.faults.push_back({ProfileFaultKind::TooShort, field.label});
+            AddFinalFault(reading, ProfileFaultKind::TooShort, field.label);
         } else if (length > field.capacity) {
-            reading.faults.push_back({ProfileFaultKind::TooLong, field.label});
+            AddFinalFault(reading, ProfileFaultKind::TooLong, field.label);
         }
     }
 }
@@ -79,8 +93,12 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
     platform::TextReader reader(content);
     const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
     int lineNumber = 0;
+    bool lineStarts = true;
     while (auto line = reader.Read(readSize)) {
-        ++lineNumber;
+        if (lineStarts) {
+            ++lineNumber;
+        }
+        lineStarts = line->back() == '\n';
         platform::StripLineEnd(*line);
         if (line->size() < kLabelLength) {
             continue;
@@ -92,6 +110,8 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
         // The 13th character separates label and value and is skipped, whatever it is.
         const std::string value =
             line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
+        reading.lines.push_back({field->label, lineNumber, value, cut});
         if (field->member == &SystemProfile::Password) {
             StorePassword(value, key, lineNumber, reading);
         } else if (field->member == &SystemProfile::User) {
