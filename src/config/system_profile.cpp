@@ -9,15 +9,6 @@ namespace {
 constexpr std::size_t kStrictLineRead = 159;
 constexpr std::size_t kLenientLineRead = 199;
 
-const ProfileField* FieldWithLabel(std::string_view label) {
-    for (const ProfileField& field : ProfileFields()) {
-        if (field.label == label) {
-            return &field;
-        }
-    }
-    return nullptr;
-}
-
 void StorePassword(std::string_view stored, const ProfileKey& key, int lineNumber,
                    ProfileReading& reading) {
     if (stored.empty()) {
@@ -87,6 +78,15 @@ const std::vector<ProfileField>& ProfileFields() {
     return kFields;
 }
 
+const ProfileField* FindProfileField(std::string_view label) {
+    for (const ProfileField& field : ProfileFields()) {
+        if (field.label == label) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
 ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
                                  const ProfileKey& key) {
     ProfileReading reading;
@@ -103,15 +103,17 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
         if (line->size() < kLabelLength) {
             continue;
         }
-        const ProfileField* field = FieldWithLabel(std::string_view(*line).substr(0, kLabelLength));
+        const ProfileField* field =
+            FindProfileField(std::string_view(*line).substr(0, kLabelLength));
         if (field == nullptr) {
             continue;
         }
         // The 13th character separates label and value and is skipped, whatever it is.
         const std::string value =
             line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        const char separator = line->size() > kLabelLength ? (*line)[kLabelLength] : '\0';
         const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
-        reading.lines.push_back({field->label, lineNumber, value, cut});
+        reading.lines.push_back({field->label, lineNumber, separator, value, cut});
         if (field->member == &SystemProfile::Password) {
             StorePassword(value, key, lineNumber, reading);
         } else if (field->member == &SystemProfile::User) {

@@ -39,6 +39,9 @@ struct ProfileField {
 // The eleven fields in the order in which their lengths are checked.
 const std::vector<ProfileField>& ProfileFields();
 
+// The field with this label, compared exactly; null for none.
+const ProfileField* FindProfileField(std::string_view label);
+
 inline constexpr std::size_t kLabelLength = 12;
 inline constexpr std::size_t kValueLimit = 60;
 
@@ -64,8 +67,9 @@ struct ProfileFault {
 struct ProfileLine {
     std::string_view label;
     int lineNumber = 0;
-    std::string value;  // cut at kValueLimit; a password still in its stored form
-    bool cut = false;   // the line gave more than kValueLimit characters
+    char separator = '\0';  // the 13th character; zero when the line ends after the label
+    std::string value;      // cut at kValueLimit; a password still in its stored form
+    bool cut = false;       // the line gave more than kValueLimit characters
 };
 
 // Everything a reading found: the record, its faults in the order they were noticed, and the

@@ -202,6 +202,7 @@ TEST(SystemProfileTest, RecordsTheLinesThatGaveFields) {
     ASSERT_EQ(reading.lines.size(), 3U);
     EXPECT_EQ(reading.lines[0].label, "Client.....:");
     EXPECT_EQ(reading.lines[0].lineNumber, 2);
+    EXPECT_EQ(reading.lines[0].separator, ' ');
     EXPECT_EQ(reading.lines[0].value, "100");
     EXPECT_FALSE(reading.lines[0].cut);
     EXPECT_EQ(reading.lines[1].label, "Gwhost.....:");
@@ -209,6 +210,7 @@ TEST(SystemProfileTest, RecordsTheLinesThatGaveFields) {
     EXPECT_EQ(reading.lines[1].value, std::string(60, 'g'));
     EXPECT_TRUE(reading.lines[1].cut);
     EXPECT_EQ(reading.lines[2].lineNumber, 5);
+    EXPECT_EQ(reading.lines[2].separator, 'X');
     EXPECT_EQ(reading.lines[2].value, "200");
 }
 
