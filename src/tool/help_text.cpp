@@ -69,10 +69,10 @@ std::string NewHelp() {
     std::string text =
         "Usage: trevalunda-profile new FILE OPTIONS [--replace]\n"
         "\n"
-        "Writes the system profile FILE for the sensor. Each option gives a field, with\n"
-        "its label in the file and the length in characters that the sensor takes;\n"
-        "every field is required. The password comes from standard input as for\n"
-        "encode: " +
+        "Writes the system profile FILE for the sensor, such as PRD.P00, which the sensor\n"
+        "reads for the profile name PRD. Each option gives a field, with its label in\n"
+        "the file and the length in characters that the sensor takes; every field is\n"
+        "required. The password comes from standard input as for encode:\n" +
         PasswordRule() +
         ".\n"
         "\n";
