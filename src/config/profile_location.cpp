@@ -29,10 +29,6 @@ void NameGlobalListing(std::string& name, bool& multiSystemRun) {
     }
 }
 
-Fatal MissingProfile(std::string_view quoted) {
-    return {"Error 1002: Profile " + std::string(quoted) + " is missing..."};
-}
-
 // A line of the pointer file names a folder when it begins with a separator, has one as its
 // third character, or has a colon as its second ("D:\Tools", "\\server", "D:").
 bool NamesFolder(std::string_view line) {
@@ -114,6 +110,10 @@ bool IsCustomSensorFolder(std::string_view folder) {
 }
 
 }  // namespace
+
+Fatal MissingProfile(std::string_view quoted) {
+    return {"Error 1002: Profile " + std::string(quoted) + " is missing..."};
+}
 
 ProfileNaming NameProfile(std::string_view firstArgument, bool itemRun) {
     ProfileNaming naming;

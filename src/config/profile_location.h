@@ -41,6 +41,9 @@ enum class LocatePolicy { FolderFromName, SearchCustomSensorFolder };
 
 LocatePolicy LocatePolicyFor(OutputMode mode, bool noSearchRequested);
 
+// The failure for a profile that cannot be found or opened, quoting its name or path.
+Fatal MissingProfile(std::string_view quoted);
+
 // Finds and opens the named profile. A failure is the error that ends the run.
 Result<ProfileLocation> LocateProfile(const ProfileNaming& naming, LocatePolicy policy,
                                       const platform::FileSystem& files);

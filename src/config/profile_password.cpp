@@ -82,7 +82,7 @@ std::string EncodeProfilePassword(std::string_view password, std::string_view fi
                                   std::size_t keyOffset, const ProfileKey& key) {
     const std::string ordered = std::string(password) + std::string(filler);
     const std::size_t length = password.size();
-    if (ordered.size() != kPasswordBodyLength || keyOffset > 9) {
+    if (ordered.size() != kPasswordBodyLength || keyOffset > kLargestKeyOffset) {
         return {};
     }
     const std::array<char, 4> header{

@@ -19,6 +19,7 @@ inline constexpr std::string_view ChecksumAlphabet =
 
 inline constexpr std::size_t kStoredPasswordLength = 24;
 inline constexpr std::size_t kPasswordBodyLength = 20;
+inline constexpr std::size_t kLargestKeyOffset = 9;
 
 struct DecodedPassword {
     bool headerWellFormed = false;  // 24 characters, a header of four digits

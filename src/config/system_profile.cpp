@@ -9,15 +9,6 @@ namespace {
 constexpr std::size_t kStrictLineRead = 159;
 constexpr std::size_t kLenientLineRead = 199;
 
-const ProfileField* FieldWithLabel(std::string_view label) {
-    for (const ProfileField& field : ProfileFields()) {
-        if (field.label == label) {
-            return &field;
-        }
-    }
-    return nullptr;
-}
-
 void StorePassword(std::string_view stored, const ProfileKey& key, int lineNumber,
                    ProfileReading& reading) {
     if (stored.empty()) {
@@ -34,20 +25,34 @@ void StorePassword(std::string_view stored, const ProfileKey& key, int lineNumbe
     }
 }
 
+int LastLineOf(const ProfileReading& reading, std::string_view label) {
+    int lineNumber = 0;
+    for (const ProfileLine& line : reading.lines) {
+        if (line.label == label) {
+            lineNumber = line.lineNumber;
+        }
+    }
+    return lineNumber;
+}
+
+void AddFinalFault(ProfileReading& reading, ProfileFaultKind kind, std::string_view label) {
+    reading.faults.push_back({kind, label, LastLineOf(reading, label)});
+}
+
 void CheckFields(ProfileReading& reading) {
     const SystemProfile& profile = reading.profile;
     if (profile.User.empty()) {
-        reading.faults.push_back({ProfileFaultKind::MissingUser, "User.......:"});
+        AddFinalFault(reading, ProfileFaultKind::MissingUser, "User.......:");
     }
     if (profile.Password.empty()) {
-        reading.faults.push_back({ProfileFaultKind::MissingPassword, "Password...:"});
+        AddFinalFault(reading, ProfileFaultKind::MissingPassword, "Password...:");
     }
     for (const ProfileField& field : ProfileFields()) {
         const std::size_t length = (profile.*field.member).size();
         if (length < field.minimum) {
-            reading.faults.push_back({ProfileFaultKind::TooShort, field.label});
+            AddFinalFault(reading, ProfileFaultKind::TooShort, field.label);
         } else if (length > field.capacity) {
-            reading.faults.push_back({ProfileFaultKind::TooLong, field.label});
+            AddFinalFault(reading, ProfileFaultKind::TooLong, field.label);
         }
     }
 }
@@ -73,25 +78,42 @@ const std::vector<ProfileField>& ProfileFields() {
     return kFields;
 }
 
+const ProfileField* FindProfileField(std::string_view label) {
+    for (const ProfileField& field : ProfileFields()) {
+        if (field.label == label) {
+            return &field;
+        }
+    }
+    return nullptr;
+}
+
 ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
                                  const ProfileKey& key) {
     ProfileReading reading;
     platform::TextReader reader(content);
     const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
     int lineNumber = 0;
+    bool lineStarts = true;
     while (auto line = reader.Read(readSize)) {
-        ++lineNumber;
+        if (lineStarts) {
+            ++lineNumber;
+        }
+        lineStarts = line->back() == '\n';
         platform::StripLineEnd(*line);
         if (line->size() < kLabelLength) {
             continue;
         }
-        const ProfileField* field = FieldWithLabel(std::string_view(*line).substr(0, kLabelLength));
+        const ProfileField* field =
+            FindProfileField(std::string_view(*line).substr(0, kLabelLength));
         if (field == nullptr) {
             continue;
         }
         // The 13th character separates label and value and is skipped, whatever it is.
         const std::string value =
             line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        const char separator = line->size() > kLabelLength ? (*line)[kLabelLength] : '\0';
+        const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
+        reading.lines.push_back({field->label, lineNumber, separator, value, cut});
         if (field->member == &SystemProfile::Password) {
             StorePassword(value, key, lineNumber, reading);
         } else if (field->member == &SystemProfile::User) {

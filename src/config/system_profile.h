@@ -39,6 +39,9 @@ struct ProfileField {
 // The eleven fields in the order in which their lengths are checked.
 const std::vector<ProfileField>& ProfileFields();
 
+// The field with this label, compared exactly; null for none.
+const ProfileField* FindProfileField(std::string_view label);
+
 inline constexpr std::size_t kLabelLength = 12;
 inline constexpr std::size_t kValueLimit = 60;
 
@@ -54,13 +57,27 @@ enum class ProfileFaultKind {
 struct ProfileFault {
     ProfileFaultKind kind;
     std::string_view label;  // the field's label; empty for none
-    int lineNumber = 0;      // the line of a password fault; 0 for faults found at the end
+    // The line of a password fault; for a fault found at the end, the last line that gave the
+    // field; 0 when no line gave it.
+    int lineNumber = 0;
 };
 
-// Everything a reading found: the record and its faults in the order they were noticed.
+// A line that gave a field, as the reading took it. Line numbers count the lines of the file,
+// from 1; the rest of an over-long line that is read as a line of its own keeps its number.
+struct ProfileLine {
+    std::string_view label;
+    int lineNumber = 0;
+    char separator = '\0';  // the 13th character; zero when the line ends after the label
+    std::string value;      // cut at kValueLimit; a password still in its stored form
+    bool cut = false;       // the line gave more than kValueLimit characters
+};
+
+// Everything a reading found: the record, its faults in the order they were noticed, and the
+// lines that gave fields, in file order.
 struct ProfileReading {
     SystemProfile profile;
     std::vector<ProfileFault> faults;
+    std::vector<ProfileLine> lines;
 };
 
 ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,

@@ -159,5 +159,60 @@ TEST(SystemProfileTest, ReadSizeDependsOnThePolicy) {
     EXPECT_EQ(ReadProfileFields(content, ReadPolicy::Lenient, Key()).profile.Destination, "PRD");
 }
 
+TEST(SystemProfileTest, FaultsNameTheLineThatGaveTheField) {
+    // Profile() writes its lines in table order: Client is line 3, Password line 5.
+    struct Case {
+        const char* name;
+        std::string content;
+        ProfileFaultKind kind;
+        std::string_view label;
+        int lineNumber;
+    } cases[] = {
+        {"short value", Profile("Client.....: 1"), ProfileFaultKind::TooShort, "Client.....:", 3},
+        {"long value", Profile("Destination: ABCDEFGHIJKL"), ProfileFaultKind::TooLong,
+         "Destination:", 2},
+        {"missing field", Profile("", "Sysnr......:"), ProfileFaultKind::TooShort,
+         "Sysnr......:", 0},
+        {"later line counts", Profile() + "\nMode.......: R3\n", ProfileFaultKind::TooShort,
+         "Mode.......:", 13},
+        {"empty user", Profile("User.......: "), ProfileFaultKind::MissingUser, "User.......:", 4},
+        {"password header", Profile("Password...: " + std::string(24, 'x')),
+         ProfileFaultKind::InvalidPassword, "Password...:", 5},
+        {"over-long line counts once", "#" + std::string(200, 'z') + "\nClient.....: 1\n",
+         ProfileFaultKind::TooShort, "Client.....:", 2},
+    };
+    for (const Case& c : cases) {
+        const ProfileReading reading = ReadProfileFields(c.content, ReadPolicy::Strict, Key());
+        bool found = false;
+        for (const ProfileFault& fault : reading.faults) {
+            if (fault.kind == c.kind && fault.label == c.label) {
+                found = true;
+                EXPECT_EQ(fault.lineNumber, c.lineNumber) << c.name;
+            }
+        }
+        EXPECT_TRUE(found) << c.name;
+    }
+}
+
+TEST(SystemProfileTest, RecordsTheLinesThatGaveFields) {
+    const std::string content =
+        "; note\nClient.....: 100\nextra\nGwhost.....: " + std::string(61, 'g') +
+        "\nClient.....:X200\n";
+    const ProfileReading reading = ReadProfileFields(content, ReadPolicy::Strict, Key());
+    ASSERT_EQ(reading.lines.size(), 3U);
+    EXPECT_EQ(reading.lines[0].label, "Client.....:");
+    EXPECT_EQ(reading.lines[0].lineNumber, 2);
+    EXPECT_EQ(reading.lines[0].separator, ' ');
+    EXPECT_EQ(reading.lines[0].value, "100");
+    EXPECT_FALSE(reading.lines[0].cut);
+    EXPECT_EQ(reading.lines[1].label, "Gwhost.....:");
+    EXPECT_EQ(reading.lines[1].lineNumber, 4);
+    EXPECT_EQ(reading.lines[1].value, std::string(60, 'g'));
+    EXPECT_TRUE(reading.lines[1].cut);
+    EXPECT_EQ(reading.lines[2].lineNumber, 5);
+    EXPECT_EQ(reading.lines[2].separator, 'X');
+    EXPECT_EQ(reading.lines[2].value, "200");
+}
+
 }  // namespace
 }  // namespace trevalunda

@@ -17,6 +17,8 @@ struct FileContent {
     std::string bytes;
 };
 
+enum class WriteStatus { Written, Exists, Failed };
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -34,6 +36,14 @@ class FileSystem {
     virtual bool Append(const std::string& path, std::string_view bytes) = 0;
     // Deletes a file; false when it was missing or could not be deleted.
     virtual bool Remove(const std::string& path) = 0;
+    // Writes a file that holds a secret: on POSIX only its owner may read it (mode 600), on
+    // Windows it takes the access rules of its folder. Unless mayReplace is set, an existing
+    // file is left as it is and Exists returned; the test and the creation are one step.
+    virtual WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
+                                     bool mayReplace) = 0;
+    // True when users other than the file's owner may read it by its POSIX mode (group or
+    // others); always false on Windows, where access lists decide.
+    virtual bool IsReadableByOthers(const std::string& path) const = 0;
 };
 
 // The file system of the machine the sensor runs on.

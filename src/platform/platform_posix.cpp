@@ -4,10 +4,13 @@
 // for tests, which give every run a drive of its own).
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,6 +20,7 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/standard_input.h"
 
 namespace trevalunda::platform {
 namespace {
@@ -106,6 +110,32 @@ class PosixFileSystem final : public FileSystem {
     bool Remove(const std::string& path) override {
         return ::unlink(NativePath(path).c_str()) == 0;
     }
+
+    WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
+                             bool mayReplace) override {
+        const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mayReplace ? O_TRUNC : O_EXCL);
+        const int fd = ::open(NativePath(path).c_str(), flags, S_IRUSR | S_IWUSR);
+        if (fd < 0) {
+            return errno == EEXIST ? WriteStatus::Exists : WriteStatus::Failed;
+        }
+        // A replaced file keeps its mode on open; it is made private before the secret goes in.
+        bool written = ::fchmod(fd, S_IRUSR | S_IWUSR) == 0;
+        while (written && !bytes.empty()) {
+            const ssize_t count = ::write(fd, bytes.data(), bytes.size());
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            written = count > 0;
+            bytes.remove_prefix(written ? static_cast<std::size_t>(count) : 0);
+        }
+        return ::close(fd) == 0 && written ? WriteStatus::Written : WriteStatus::Failed;
+    }
+
+    bool IsReadableByOthers(const std::string& path) const override {
+        struct stat info {};
+        return ::stat(NativePath(path).c_str(), &info) == 0 &&
+               (info.st_mode & (S_IRGRP | S_IROTH)) != 0;
+    }
 };
 
 class PosixSharedLibrary final : public SharedLibrary {
@@ -147,6 +177,25 @@ std::string ExecutablePath() {
         return text.substr(root.size());
     }
     return std::filesystem::relative(self, std::filesystem::current_path(error)).string();
+}
+
+bool IsTerminalInput() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+std::optional<std::string> ReadSecretLine() {
+    termios shown{};
+    const bool terminal = ::tcgetattr(STDIN_FILENO, &shown) == 0;
+    if (terminal) {
+        termios hidden = shown;
+        hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &hidden);
+    }
+    std::optional<std::string> line = ReadInputLine();
+    if (terminal) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &shown);
+    }
+    return line;
 }
 
 std::string LocalTimeOfDay() {

@@ -14,6 +14,7 @@
 
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/standard_input.h"
 
 namespace trevalunda::platform {
 namespace {
@@ -68,6 +69,31 @@ class WindowsFileSystem final : public FileSystem {
     }
 
     bool Remove(const std::string& path) override { return ::DeleteFileA(path.c_str()) != 0; }
+
+    WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
+                             bool mayReplace) override {
+        const HANDLE file =
+            ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                          mayReplace ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = ::GetLastError();
+            return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
+                       ? WriteStatus::Exists
+                       : WriteStatus::Failed;
+        }
+        bool written = true;
+        while (written && !bytes.empty()) {
+            DWORD count = 0;
+            const DWORD chunk = static_cast<DWORD>(bytes.size());
+            written = ::WriteFile(file, bytes.data(), chunk, &count, nullptr) != 0 && count > 0;
+            bytes.remove_prefix(written ? count : 0);
+        }
+        return ::CloseHandle(file) != 0 && written ? WriteStatus::Written : WriteStatus::Failed;
+    }
+
+    // Windows grants reading through access lists, which a profile inherits from its folder;
+    // there is no mode to look at.
+    bool IsReadableByOthers(const std::string& /*path*/) const override { return false; }
 };
 
 class WindowsSharedLibrary final : public SharedLibrary {
@@ -129,6 +155,25 @@ std::string ExecutablePath() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+bool IsTerminalInput() {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+std::optional<std::string> ReadSecretLine() {
+    const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
+    DWORD shown = 0;
+    const bool console = ::GetConsoleMode(input, &shown) != 0;
+    if (console) {
+        ::SetConsoleMode(input, shown & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
+    }
+    std::optional<std::string> line = ReadInputLine();
+    if (console) {
+        ::SetConsoleMode(input, shown);
+    }
+    return line;
 }
 
 std::string LocalTimeOfDay() {

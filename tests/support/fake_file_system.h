@@ -12,6 +12,8 @@ class FakeFileSystem final : public platform::FileSystem {
   public:
     void Add(const std::string& path, std::string bytes) { files_[Key(path)] = std::move(bytes); }
     void AddUnreadable(const std::string& path) { unreadable_[Key(path)] = true; }
+    // Marks a file as one that other users may read.
+    void ShareWithOthers(const std::string& path) { shared_[Key(path)] = true; }
     bool Has(const std::string& path) const { return files_.count(Key(path)) != 0; }
     const std::string& At(const std::string& path) const { return files_.at(Key(path)); }
 
@@ -41,6 +43,18 @@ class FakeFileSystem final : public platform::FileSystem {
         return true;
     }
     bool Remove(const std::string& path) override { return files_.erase(Key(path)) != 0; }
+    platform::WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
+                                       bool mayReplace) override {
+        if (!mayReplace && Has(path)) {
+            return platform::WriteStatus::Exists;
+        }
+        shared_.erase(Key(path));
+        Replace(path, bytes);
+        return platform::WriteStatus::Written;
+    }
+    bool IsReadableByOthers(const std::string& path) const override {
+        return shared_.count(Key(path)) != 0;
+    }
 
   private:
     static std::string Key(std::string path) {
@@ -54,6 +68,7 @@ class FakeFileSystem final : public platform::FileSystem {
 
     std::map<std::string, std::string> files_;
     std::map<std::string, bool> unreadable_;
+    std::map<std::string, bool> shared_;
 };
 
 }  // namespace trevalunda::testing

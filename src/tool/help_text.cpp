@@ -1,0 +1,105 @@
+#include "tool/help_text.h"
+
+#include <algorithm>
+
+#include "config/profile_password.h"
+#include "config/system_profile.h"
+#include "tool/field_options.h"
+
+namespace trevalunda::tool {
+namespace {
+
+constexpr std::size_t kOptionColumn = 24;
+constexpr std::size_t kLabelColumn = 14;
+constexpr std::size_t kLengthColumn = 7;
+
+std::string PaddedTo(std::string text, std::size_t width) {
+    text.resize(std::max(text.size() + 1, width), ' ');
+    return text;
+}
+
+std::string OptionLine(const FieldOption& option) {
+    const ProfileField& field = *FindProfileField(option.label);
+    const std::string length =
+        std::to_string(field.minimum) + "-" + std::to_string(LongestValue(field));
+    return "  " + PaddedTo(std::string(option.name) + " TEXT", kOptionColumn) +
+           PaddedTo(std::string(option.label), kLabelColumn) + PaddedTo(length, kLengthColumn) +
+           std::string(option.meaning) + "\n";
+}
+
+std::string PasswordRule() {
+    return std::to_string(FindProfileField("Password...:")->minimum) + " to " +
+           std::to_string(kPasswordBodyLength) + " characters of printable ASCII (blank to ~)";
+}
+
+}  // namespace
+
+std::string ToolHelp() {
+    return "Usage: trevalunda-profile COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Writes and checks the system profiles of the Trevalunda sensor.\n"
+           "\n"
+           "Commands:\n"
+           "  encode   print the stored form of a password read from standard input\n"
+           "  new      write a new system profile\n"
+           "  check    report everything the sensor would refuse in system profiles\n"
+           "\n"
+           "trevalunda-profile COMMAND --help describes a command.\n"
+           "Exit codes: 0 done, 1 check found a profile that the sensor refuses,\n"
+           "2 the command failed (its message says why).\n";
+}
+
+std::string EncodeHelp() {
+    return "Usage: trevalunda-profile encode\n"
+           "\n"
+           "Reads a password from standard input and prints the 24 characters that the\n"
+           "\"Password...:\" line of a profile holds for it. At a terminal the password is\n"
+           "asked for twice and not shown; from a pipe or a file the first line is the\n"
+           "password. The password is never taken from the command line, where other\n"
+           "users of the machine could read it.\n"
+           "\n"
+           "A password has " +
+           PasswordRule() +
+           ".\n"
+           "Every run scrambles it another way, so the printed value changes from run to\n"
+           "run; each of them gives the sensor the same password.\n";
+}
+
+std::string NewHelp() {
+    std::string text =
+        "Usage: trevalunda-profile new FILE OPTIONS [--replace]\n"
+        "\n"
+        "Writes the system profile FILE for the sensor, such as PRD.P00, which the sensor\n"
+        "reads for the profile name PRD. Each option gives a field, with its label in\n"
+        "the file and the length in characters that the sensor takes; every field is\n"
+        "required. The password comes from standard input as for encode:\n" +
+        PasswordRule() +
+        ".\n"
+        "\n";
+    for (const FieldOption& option : FieldOptions()) {
+        text += OptionLine(option);
+    }
+    text +=
+        "  --replace               replace FILE when it exists\n"
+        "\n"
+        "An option takes its value as the next argument or after \"=\" (--client=100).\n"
+        "A value that the sensor would refuse or cut is refused with the rule it breaks;\n"
+        "no value may hold a control character. On POSIX only the owner may read FILE.\n";
+    return text;
+}
+
+std::string CheckHelp() {
+    return "Usage: trevalunda-profile check FILE...\n"
+           "\n"
+           "Reads each profile FILE as the sensor reads the profile of a single system and\n"
+           "reports whether the sensor accepts it or the error it would give, then every\n"
+           "field that breaks a rule, with its line; the verdict on the stored password\n"
+           "(well formed, check digit, length), never the password itself; and warnings\n"
+           "about what the sensor takes otherwise than it was probably meant: a value\n"
+           "beyond 60 characters, a field given twice, a value not set off by a blank,\n"
+           "and on POSIX a file that other users may read.\n"
+           "\n"
+           "Exit code 0 when the sensor accepts every FILE, 1 when it refuses one.\n";
+}
+
+}  // namespace trevalunda::tool

@@ -1,0 +1,49 @@
+#include "tool/profile_tool.h"
+
+#include <gtest/gtest.h>
+
+#include "support/tool_harness.h"
+#include "tool/help_text.h"
+
+namespace trevalunda::tool {
+namespace {
+
+using testing::ToolHarness;
+
+TEST(ProfileToolTest, HelpAndCommands) {
+    struct Case {
+        std::vector<std::string> arguments;
+        ToolExit exit;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{}, ToolExit::Failure, "", ToolHelp()},
+        {{"--help"}, ToolExit::Success, ToolHelp(), ""},
+        {{"help"}, ToolExit::Success, ToolHelp(), ""},
+        {{"encode", "--help"}, ToolExit::Success, EncodeHelp(), ""},
+        {{"new", "--help"}, ToolExit::Success, NewHelp(), ""},
+        {{"check", "--help"}, ToolExit::Success, CheckHelp(), ""},
+        {{"listing"},
+         ToolExit::Failure,
+         "",
+         "trevalunda-profile: unknown command listing (see trevalunda-profile --help)\n"},
+    };
+    for (const Case& c : cases) {
+        ToolHarness tool;
+        const std::string name = c.arguments.empty() ? "(none)" : c.arguments.front();
+        EXPECT_EQ(RunProfileTool(c.arguments, tool.services), c.exit) << name;
+        EXPECT_EQ(tool.out.str(), c.out) << name;
+        EXPECT_EQ(tool.err.str(), c.err) << name;
+    }
+}
+
+TEST(ProfileToolTest, CommandsGetTheirArguments) {
+    ToolHarness tool;
+    tool.input = {"secret"};
+    EXPECT_EQ(RunProfileTool({"encode"}, tool.services), ToolExit::Success);
+    EXPECT_EQ(tool.out.str().size(), kStoredPasswordLength + 1);
+    EXPECT_EQ(RunProfileTool({"check", "NONE.P00"}, tool.services), ToolExit::ProfileRefused);
+}
+
+}  // namespace
+}  // namespace trevalunda::tool
