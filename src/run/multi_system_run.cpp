@@ -5,10 +5,8 @@
 #include "config/sensor_listing.h"
 #include "config/system_profile.h"
 #include "measure/lock_waiters.h"
-#include "measure/system_identity.h"
 #include "output/console_lines.h"
 #include "platform/file_system.h"
-#include "rfc/trace_scan.h"
 
 namespace trevalunda {
 namespace {
@@ -83,17 +81,8 @@ Status MeasureListedSystem(RunRecords& records, RunServices& services, ListedSys
         system.profile.Valid = false;
         return std::nullopt;
     }
-    Result<SystemInfoOutcome> info = ReadSystemInfo(rfc.calls, run.connection);
-    if (!info.ok()) {
-        return info.fatal();
-    }
-    if (info.value().code != kRfcOk) {
-        return Fatal{info.value().failureText + ScanRfcTrace(services.files)};
-    }
-    run.StatusWord = kStatusOk;
-    records.shownHost = info.value().hostName;
-    if (!RunsOnOracle(info.value().databaseSystem)) {
-        return Fatal{"Error 1018: DataBase mismatch !"};
+    if (Status failed = IdentifyReachedSystem(records, services)) {
+        return failed;
     }
     run.StatusWord = kStatusError;
     Result<LockWaiterOutcome> locks =

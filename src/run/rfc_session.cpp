@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "measure/system_identity.h"
 #include "rfc/error_report.h"
+#include "rfc/trace_scan.h"
 #include "run/sensor_run.h"
 
 namespace trevalunda {
@@ -34,6 +36,24 @@ void InstallRfcEnvironment(RunRecords& records, RunServices& services) {
 LogonOverrides OverridesFrom(const ParameterText& parameters) {
     return {parameters.ValueAfter(",HOST=", " ,").value_or(""),
             parameters.ValueAfter(",NO=", " ,").value_or("")};
+}
+
+Status IdentifyReachedSystem(RunRecords& records, RunServices& services) {
+    RunContext& run = records.context;
+    run.StatusWord = kStatusError;
+    Result<SystemInfoOutcome> info = ReadSystemInfo(records.rfc->calls, run.connection);
+    if (!info.ok()) {
+        return info.fatal();
+    }
+    if (info.value().code != kRfcOk) {
+        return Fatal{info.value().failureText + ScanRfcTrace(services.files)};
+    }
+    run.StatusWord = kStatusOk;
+    records.shownHost = info.value().hostName;
+    if (!RunsOnOracle(info.value().databaseSystem)) {
+        return Fatal{"Error 1018: DataBase mismatch !"};
+    }
+    return std::nullopt;
 }
 
 void CloseConnection(RunRecords& records) {

@@ -35,6 +35,10 @@ void InstallRfcEnvironment(RunRecords& records, RunServices& services);
 // The host name and system number that the parameter text gives for the logon.
 LogonOverrides OverridesFrom(const ParameterText& parameters);
 
+// Asks the system of the open connection who it is. A failed call (with what the RFC trace
+// file says) or a system that does not run on Oracle ends the run.
+Status IdentifyReachedSystem(RunRecords& records, RunServices& services);
+
 // Closes the open connection, if any, and forgets its handle.
 void CloseConnection(RunRecords& records);
 

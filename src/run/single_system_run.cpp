@@ -2,7 +2,6 @@
 
 #include "config/system_profile.h"
 #include "measure/lock_waiters.h"
-#include "measure/system_identity.h"
 #include "output/console_lines.h"
 #include "platform/file_system.h"
 #include "rfc/trace_scan.h"
@@ -27,11 +26,6 @@ void PrintStartLines(RunRecords& records, RunServices& services, const SystemPro
                                       SingleRunParameterText(run.ParameterString.Text())));
 }
 
-// A failed remote call ends the run with its report and what the RFC trace file says.
-Fatal RemoteFailure(const std::string& failureText, RunServices& services) {
-    return Fatal{failureText + ScanRfcTrace(services.files)};
-}
-
 // Logon, identity check and measurement; the lock count, or the failure that ended the run.
 Result<std::uint32_t> MeasureSystem(RunRecords& records, RunServices& services,
                                     const SystemProfile& profile) {
@@ -41,18 +35,8 @@ Result<std::uint32_t> MeasureSystem(RunRecords& records, RunServices& services,
     if (run.connection == 0) {
         return Fatal{"Error 1011: RFC-Open for " + profile.Destination + " failed !"};
     }
-    run.StatusWord = kStatusError;
-    Result<SystemInfoOutcome> info = ReadSystemInfo(rfc.calls, run.connection);
-    if (!info.ok()) {
-        return info.fatal();
-    }
-    if (info.value().code != kRfcOk) {
-        return RemoteFailure(info.value().failureText, services);
-    }
-    run.StatusWord = kStatusOk;
-    records.shownHost = info.value().hostName;
-    if (!RunsOnOracle(info.value().databaseSystem)) {
-        return Fatal{"Error 1018: DataBase mismatch !"};
+    if (Status failed = IdentifyReachedSystem(records, services)) {
+        return *failed;
     }
     run.StatusWord = kStatusError;
     Result<LockWaiterOutcome> locks =
@@ -62,7 +46,7 @@ Result<std::uint32_t> MeasureSystem(RunRecords& records, RunServices& services,
     }
     CloseConnection(records);
     if (locks.value().code != kRfcOk) {
-        return RemoteFailure(locks.value().failureText, services);
+        return Fatal{locks.value().failureText + ScanRfcTrace(services.files)};
     }
     run.StatusWord = kStatusOk;
     return locks.value().count;
