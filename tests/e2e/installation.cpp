@@ -55,8 +55,9 @@ Installation::Installation() : realDrive_(platform::DrivesAreReal() && TestDrive
         drive_ = "C:\\";
         driveBefore_ = ListDriveContents();
     } else {
-        // Without a usable real drive (Windows outside a disposable prefix, where the tests
-        // are skipped) the installation still stays inside a temporary folder.
+        // A drive of the test's own below a temporary folder. On Windows outside a disposable
+        // prefix, where the end-to-end tests are skipped, an installation made all the same
+        // stays there too, though the sensor would look at the real drive.
         std::random_device random;
         root_ = fs::temp_directory_path() / ("trevalunda-e2e-" + std::to_string(random()));
         drive_ = root_ / "drive";
