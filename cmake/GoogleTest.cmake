@@ -12,7 +12,7 @@ if(GTest_FOUND)
 elseif(EXISTS "${TREVALUNDA_GOOGLETEST_SOURCE_DIR}/CMakeLists.txt")
     message(STATUS "GoogleTest: source tree ${TREVALUNDA_GOOGLETEST_SOURCE_DIR}")
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)  # the static runtime, as everywhere
     add_subdirectory("${TREVALUNDA_GOOGLETEST_SOURCE_DIR}"
         "${PROJECT_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
 else()
@@ -23,7 +23,7 @@ else()
         URL_HASH SHA256=8ad598c73ad796e0d8280b082cebd82a630d73e73cd3c70057938a6501bba5d7
         SYSTEM)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)  # the static runtime, as everywhere
     FetchContent_MakeAvailable(googletest)
 endif()
 

@@ -3,6 +3,9 @@ add_library(trevalunda_options INTERFACE)
 target_compile_features(trevalunda_options INTERFACE cxx_std_20)
 
 if(MSVC)
+    # The static C runtime for every target: the sensor then needs no Visual C++
+    # redistributable, and the libraries and tests linked with it use the same runtime.
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
     target_compile_options(trevalunda_options INTERFACE /W4 /permissive- /utf-8)
     if(TREVALUNDA_WARNINGS_AS_ERRORS)
         target_compile_options(trevalunda_options INTERFACE /WX)
@@ -29,12 +32,9 @@ if(TREVALUNDA_SANITIZE)
 endif()
 
 # Release builds carry the C++ runtime inside the executable, so that the sensor needs nothing
-# beyond what the operating system ships.
+# beyond what the operating system ships (with MSVC every target does, see above).
 function(trevalunda_link_runtime_statically target)
-    if(MSVC)
-        set_property(TARGET ${target} PROPERTY
-            MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
-    elseif(MINGW)
+    if(MINGW)
         target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
     elseif(NOT TREVALUNDA_SANITIZE)
         target_link_options(${target} PRIVATE

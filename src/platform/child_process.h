@@ -26,4 +26,14 @@ struct ChildResult {
 
 ChildResult RunChildProcess(const ChildRun& run);
 
+// What a started program of this build sees of the machine, as far as tests need to know it.
+
+// The line end with which a program's "\n" arrives through standard output: "\r\n" where the
+// C runtime writes standard output as a text stream (Windows), "\n" elsewhere.
+std::string_view StandardOutputLineEnd();
+
+// True where a path with a drive letter or a leading separator names the machine's real drive
+// (Windows); false where the sensor maps such paths below TREVALUNDA_DRIVE_ROOT (POSIX).
+bool DrivesAreReal();
+
 }  // namespace trevalunda::platform

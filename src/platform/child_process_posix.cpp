@@ -127,4 +127,12 @@ ChildResult RunChildProcess(const ChildRun& run) {
     return result;
 }
 
+std::string_view StandardOutputLineEnd() {
+    return "\n";
+}
+
+bool DrivesAreReal() {
+    return false;
+}
+
 }  // namespace trevalunda::platform

@@ -7,10 +7,10 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "platform/file_system.h"
 #include "platform/process.h"
@@ -24,18 +24,34 @@ bool IsRegularFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Opens a file for reading the way the C runtime's fopen does: others may go on reading and
+// writing it meanwhile.
+HANDLE OpenForReading(const std::string& path) {
+    return ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 class WindowsFileSystem final : public FileSystem {
   public:
     FileContent Read(const std::string& path) const override {
         if (!IsRegularFile(path)) {
             return {ReadStatus::Missing, {}};
         }
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        const HANDLE file = OpenForReading(path);
+        if (file == INVALID_HANDLE_VALUE) {
             return {ReadStatus::Unreadable, {}};
         }
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) {
+        std::string bytes;
+        std::array<char, 65536> buffer{};
+        DWORD count = 0;
+        BOOL read = FALSE;
+        while ((read = ::ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &count,
+                                  nullptr)) != 0 &&
+               count > 0) {
+            bytes.append(buffer.data(), count);
+        }
+        ::CloseHandle(file);
+        if (read == 0) {
             return {ReadStatus::Unreadable, {}};
         }
         return {ReadStatus::Ok, std::move(bytes)};
@@ -45,8 +61,12 @@ class WindowsFileSystem final : public FileSystem {
         if (!IsRegularFile(path)) {
             return false;
         }
-        std::ifstream in(path, std::ios::binary);
-        return static_cast<bool>(in);
+        const HANDLE file = OpenForReading(path);
+        if (file == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        ::CloseHandle(file);
+        return true;
     }
 
     bool Replace(const std::string& path, std::string_view bytes) override {
@@ -126,6 +146,24 @@ std::string SystemMessage(DWORD error) {
     return message;
 }
 
+// The absolute form of a path, which loading a library from its own folder requires; the path
+// unchanged when it cannot be formed.
+std::string FullPath(const std::string& path) {
+    std::string full(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length =
+            ::GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) {
+            return path;
+        }
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);
+    }
+}
+
 }  // namespace
 
 std::unique_ptr<FileSystem> MakeNativeFileSystem() {
@@ -136,7 +174,9 @@ void PrepareProcess() {
     // A sensor started by the PRTG service has nobody to answer a dialog: a missing DLL, a
     // drive without media or a crash must fail, never wait.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    // Libraries are never looked for in the working folder, which anybody may fill.
+    // Libraries are never looked for in the working folder, which anybody may fill (this covers
+    // the libraries that Windows loads on the program's behalf; LoadSharedLibrary says so in
+    // its own flags).
     ::SetDllDirectoryA("");
     _setmode(_fileno(stdout), _O_TEXT);
 }
@@ -203,12 +243,17 @@ std::string DefaultRfcLibraryName() {
 }
 
 LoadedLibrary LoadSharedLibrary(const std::string& path) {
-    // A full path is loaded from there, its own dependencies looked up beside it first; a bare
-    // name goes through the usual search, from which PrepareProcess took the working folder.
-    const bool fullPath = (path.size() > 2 && path[1] == ':' && IsPathSeparator(path[2])) ||
-                          (path.size() > 1 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]));
-    HMODULE module =
-        ::LoadLibraryExA(path.c_str(), nullptr, fullPath ? LOAD_WITH_ALTERED_SEARCH_PATH : 0);
+    // Neither the working folder nor PATH is ever searched, by the library or its own
+    // dependencies. A path with a folder part is loaded from there, its dependencies looked up
+    // beside it, in the program's folder and in the system folder; a bare name is looked up in
+    // the program's folder and in the system folder.
+    std::string file = path;
+    DWORD flags = LOAD_LIBRARY_SEARCH_DEFAULT_DIRS;
+    if (!FolderOf(path).empty()) {
+        file = FullPath(path);
+        flags |= LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR;
+    }
+    HMODULE module = ::LoadLibraryExA(file.c_str(), nullptr, flags);
     if (module == nullptr) {
         return {nullptr, SystemMessage(::GetLastError())};
     }

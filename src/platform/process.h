@@ -42,7 +42,8 @@ struct LoadedLibrary {
 std::string DefaultRfcLibraryName();
 
 // Loads a shared library by path, without ever showing a dialog. A name without a folder
-// is looked up where the operating system looks for libraries.
+// is looked up where the system keeps libraries (on Windows also in the program's folder),
+// never in the working folder.
 LoadedLibrary LoadSharedLibrary(const std::string& path);
 
 }  // namespace trevalunda::platform

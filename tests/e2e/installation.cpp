@@ -1,5 +1,7 @@
 #include "e2e/installation.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 
@@ -9,25 +11,84 @@ namespace trevalunda::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The folders of a real drive in which tests create things: the root, and the program folders
+// that hold PRTG's default custom-sensor folders.
+std::vector<fs::path> WatchedFolders(const fs::path& drive) {
+    return {drive, drive / "Programme", drive / "Program Files", drive / "Program Files (x86)"};
+}
+
+}  // namespace
+
 fs::path BuildFolder() {
     return fs::path(platform::ExecutablePath()).parent_path();
 }
 
-std::string ErrorDocumentFor(std::string_view message) {
-    return "<Prtg>\n<Error>1</Error>\n<Text>" + std::string(message) + "</Text>\n</Prtg>\n";
+bool TestDriveAvailable() {
+    if (!platform::DrivesAreReal()) {
+        return true;
+    }
+    const char* disposable = std::getenv("TREVALUNDA_DISPOSABLE_PREFIX");
+    return disposable != nullptr && std::string_view(disposable) == "1";
 }
 
-Installation::Installation() {
-    std::random_device random;
-    root_ = fs::temp_directory_path() / ("trevalunda-e2e-" + std::to_string(random()));
-    drive_ = root_ / "drive";
+std::string AsStandardOutput(std::string_view text) {
+    std::string bytes;
+    for (char c : text) {
+        if (c == '\n') {
+            bytes += platform::StandardOutputLineEnd();
+        } else {
+            bytes += c;
+        }
+    }
+    return bytes;
+}
+
+std::string ErrorDocumentFor(std::string_view message) {
+    return AsStandardOutput("<Prtg>\n<Error>1</Error>\n<Text>" + std::string(message) +
+                            "</Text>\n</Prtg>\n");
+}
+
+Installation::Installation() : realDrive_(platform::DrivesAreReal() && TestDriveAvailable()) {
+    if (realDrive_) {
+        drive_ = "C:\\";
+        driveBefore_ = ListDriveContents();
+    } else {
+        // A drive of the test's own below a temporary folder. On Windows outside a disposable
+        // prefix, where the end-to-end tests are skipped, an installation made all the same
+        // stays there too, though the sensor would look at the real drive.
+        std::random_device random;
+        root_ = fs::temp_directory_path() / ("trevalunda-e2e-" + std::to_string(random()));
+        drive_ = root_ / "drive";
+    }
     fs::create_directories(WorkingFolder());
     InstallSensor(CustomSensorFolder());
 }
 
 Installation::~Installation() {
     std::error_code ignored;
-    fs::remove_all(root_, ignored);
+    if (!realDrive_) {
+        fs::remove_all(root_, ignored);
+        return;
+    }
+    for (const fs::path& entry : ListDriveContents()) {
+        if (!std::binary_search(driveBefore_.begin(), driveBefore_.end(), entry)) {
+            fs::remove_all(entry, ignored);
+        }
+    }
+}
+
+Installation::DriveContents Installation::ListDriveContents() const {
+    DriveContents entries;
+    std::error_code ignored;
+    for (const fs::path& folder : WatchedFolders(drive_)) {
+        for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+            entries.push_back(entry.path());
+        }
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
 }
 
 fs::path Installation::CustomSensorFolder() const {
@@ -63,7 +124,9 @@ platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
     run.program = sensor_.string();
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();
-    run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
+    if (!realDrive_) {
+        run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
+    }
     return platform::RunChildProcess(run);
 }
 

@@ -9,9 +9,15 @@
 
 namespace trevalunda::testing {
 
-// A temporary installation for one end-to-end test: a drive of its own (the sensor resolves
-// "C:\" and "\..." below it), PRTG's custom-sensor folder on that drive with the built sensor
-// copied into it, and nothing left behind when the test ends.
+// A temporary installation for one end-to-end test: a drive (the sensor resolves "C:\", "D:\"
+// and "\..." on it), PRTG's custom-sensor folder on that drive with the built sensor copied
+// into it, and nothing left behind when the test ends.
+//
+// On POSIX the drive is a temporary folder of the test's own, handed to the sensor through
+// TREVALUNDA_DRIVE_ROOT. On Windows the sensor knows only the real drives, so the drive is the
+// real C:\ (D:\ names the same drive in the Wine prefix): allowed only where the test run
+// declares that drive disposable (TestDriveAvailable()), and the installation removes
+// whatever appeared on it. Tests that share the real drive must not run at the same time.
 class Installation {
   public:
     Installation();
@@ -42,15 +48,33 @@ class Installation {
                                 const std::vector<std::string>& arguments) const;
 
   private:
-    std::filesystem::path root_;
+    // The entries of the folders where tests create things on a real drive, as they were
+    // before the test: everything else is removed at the end.
+    using DriveContents = std::vector<std::filesystem::path>;
+    DriveContents ListDriveContents() const;
+
+    bool realDrive_ = false;
+    std::filesystem::path root_;  // the temporary folder holding the drive, unless it is real
     std::filesystem::path drive_;
     std::filesystem::path sensor_;
+    DriveContents driveBefore_;
 };
+
+// True where end-to-end tests may use the drive that the sensor sees: always on POSIX; on
+// Windows only when the test run declares the machine's drive disposable by setting
+// TREVALUNDA_DISPOSABLE_PREFIX=1 (the Wine emulator of the cross build does). Elsewhere the
+// end-to-end tests are skipped, since they would write to a real C:\.
+bool TestDriveAvailable();
 
 // The folder holding the test executable and the built programs.
 std::filesystem::path BuildFolder();
 
-// The error document for a message, as the sensor prints it.
+// Text as it arrives through the sensor's standard output when the sensor prints it with "\n"
+// line ends: on Windows every "\n" arrives as "\r\n". Expected outputs go through this, so that
+// tests compare exact bytes on every platform.
+std::string AsStandardOutput(std::string_view text);
+
+// The error document for a message, as the sensor's standard output carries it.
 std::string ErrorDocumentFor(std::string_view message);
 
 }  // namespace trevalunda::testing
