@@ -45,9 +45,12 @@ std::string AsStandardOutput(std::string_view text) {
     return bytes;
 }
 
+std::string ErrorDocumentText(std::string_view message) {
+    return "<Prtg>\n<Error>1</Error>\n<Text>" + std::string(message) + "</Text>\n</Prtg>\n";
+}
+
 std::string ErrorDocumentFor(std::string_view message) {
-    return AsStandardOutput("<Prtg>\n<Error>1</Error>\n<Text>" + std::string(message) +
-                            "</Text>\n</Prtg>\n");
+    return AsStandardOutput(ErrorDocumentText(message));
 }
 
 Installation::Installation() : realDrive_(platform::DrivesAreReal() && TestDriveAvailable()) {

@@ -74,6 +74,9 @@ std::filesystem::path BuildFolder();
 // tests compare exact bytes on every platform.
 std::string AsStandardOutput(std::string_view text);
 
+// The error document for a message, with "\n" line ends.
+std::string ErrorDocumentText(std::string_view message);
+
 // The error document for a message, as the sensor's standard output carries it.
 std::string ErrorDocumentFor(std::string_view message);
 

@@ -54,8 +54,8 @@ TEST_F(MultiSystemTest, ItemRunOverTheProfileListing) {
                                       "# Gsng: any 12 charsPRD#QAS#XXX#\r\n"
                                       "# GSNG: any 12 charsDEV#\r\n");
     const platform::ChildResult result = installation_.Run({"whatever", "ITEM=No_of_Locks"});
-    EXPECT_EQ(result.output, kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
-                                 Summary("No_of_Locks", 3, 2, 0));
+    EXPECT_EQ(result.output, AsStandardOutput(kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
+                                              Summary("No_of_Locks", 3, 2, 0)));
     EXPECT_EQ(result.exitCode, 0);
 }
 
@@ -63,8 +63,8 @@ TEST_F(MultiSystemTest, GlobalRunOverTheSensorsListing) {
     Listing("PRD.P00#QAS.P00#XXX.P00#");
     installation_.Write("Work/Dev_Rfc.Trc", "earlier trace");
     const platform::ChildResult result = installation_.Run({"GLOBAL", "locks"});
-    EXPECT_EQ(result.output, kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
-                                 Summary("No_of_Locks", 3, 2, 0));
+    EXPECT_EQ(result.output, AsStandardOutput(kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
+                                              Summary("No_of_Locks", 3, 2, 0)));
     EXPECT_EQ(result.exitCode, 0);
     const std::string journal = installation_.Journal();
     EXPECT_EQ(journal.find("RfcInstallStructure \"EXCLLCKWTS\""),
@@ -77,21 +77,22 @@ TEST_F(MultiSystemTest, GlobalRunOverTheSensorsListing) {
 TEST_F(MultiSystemTest, VerboseRunShowsEachSystemsState) {
     Listing("PRD.P00#XXX.P00#QAS.P00#");
     const platform::ChildResult result = installation_.Run({"global", "LOCKS #"});
-    EXPECT_EQ(
-        WithoutTimes(result.output),
-        "* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
-        "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
-            kOpening + Channel("PRD", "3") +
-            "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processed\n" + Channel("QAS", "0") +
-            "\n* hh:mm:ss QAS.P00, sapqas, QAS, 00, 100 State=Processed\n" +
-            Summary("No_of_Locks", 3, 2, 0) + "\n* hh:mm:ss SAP Trevalunda now processed...\n");
+    EXPECT_EQ(WithoutTimes(result.output),
+              AsStandardOutput("* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
+                               "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
+                               kOpening + Channel("PRD", "3") +
+                               "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processed\n" +
+                               Channel("QAS", "0") +
+                               "\n* hh:mm:ss QAS.P00, sapqas, QAS, 00, 100 State=Processed\n" +
+                               Summary("No_of_Locks", 3, 2, 0) +
+                               "\n* hh:mm:ss SAP Trevalunda now processed...\n"));
 }
 
 TEST_F(MultiSystemTest, EmptyMissingAndUnterminatedEntries) {
     Listing("#PRD.P00##XXX.P00#QAS.P00");
-    EXPECT_EQ(
-        installation_.Run({"GLOBAL", "LOCKS"}).output,
-        kOpening + Channel("PRD", "3") + Channel("QAS", "0") + Summary("No_of_Locks", 5, 2, 0));
+    EXPECT_EQ(installation_.Run({"GLOBAL", "LOCKS"}).output,
+              AsStandardOutput(kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
+                               Summary("No_of_Locks", 5, 2, 0)));
 }
 
 TEST_F(MultiSystemTest, LabelKinds) {
@@ -106,9 +107,9 @@ TEST_F(MultiSystemTest, LabelKinds) {
     };
     for (const Case& c : cases) {
         Listing("PRD.P00#QAS.P00#", "Item=No_of_Locks," + kOwnSensor + c.keyword);
-        EXPECT_EQ(
-            installation_.Run({"GLOBAL", "LOCKS"}).output,
-            kOpening + Channel(c.prd, "3") + Channel(c.qas, "0") + Summary("No_of_Locks", 2, 2, 0))
+        EXPECT_EQ(installation_.Run({"GLOBAL", "LOCKS"}).output,
+                  AsStandardOutput(kOpening + Channel(c.prd, "3") + Channel(c.qas, "0") +
+                                   Summary("No_of_Locks", 2, 2, 0)))
             << c.keyword;
     }
 }
@@ -116,7 +117,7 @@ TEST_F(MultiSystemTest, LabelKinds) {
 TEST_F(MultiSystemTest, OtherItemsWriteNoChannels) {
     Listing("PRD.P00#QAS.P00#", "Item=Other:Item," + kOwnSensor);
     EXPECT_EQ(installation_.Run({"GLOBAL", "LOCKS"}).output,
-              kOpening + Summary("Other Item", 2, 2, 0));
+              AsStandardOutput(kOpening + Summary("Other Item", 2, 2, 0)));
 }
 
 TEST_F(MultiSystemTest, FailedSystemsAreCountedAndTheRunGoesOn) {
@@ -126,15 +127,16 @@ TEST_F(MultiSystemTest, FailedSystemsAreCountedAndTheRunGoesOn) {
     installation_.Profile("DEV.P00", {.destination = "DEV", .hostname = "sapdev"});
     Listing("PRD.P00#QAS.P00#DEV.P00#");
     const platform::ChildResult result = installation_.Run({"GLOBAL", "LOCKS $"});
-    EXPECT_EQ(
-        WithoutTimes(result.output),
-        "* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
-        "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
-            kOpening +
-            "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Rfc Failure\n"
-            "\n* hh:mm:ss QAS.P00, sapqas, QAS, 00, 100 State=Rfc Failure\n" +
-            Channel("DEV", "4") + "\n* hh:mm:ss DEV.P00, sapdev, DEV, 00, 100 State=Processed\n" +
-            Summary("No_of_Locks", 3, 1, 2) + "\n* hh:mm:ss SAP Trevalunda now processed...\n");
+    EXPECT_EQ(WithoutTimes(result.output),
+              AsStandardOutput("* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
+                               "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
+                               kOpening +
+                               "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Rfc Failure\n"
+                               "\n* hh:mm:ss QAS.P00, sapqas, QAS, 00, 100 State=Rfc Failure\n" +
+                               Channel("DEV", "4") +
+                               "\n* hh:mm:ss DEV.P00, sapdev, DEV, 00, 100 State=Processed\n" +
+                               Summary("No_of_Locks", 3, 1, 2) +
+                               "\n* hh:mm:ss SAP Trevalunda now processed...\n"));
     EXPECT_EQ(result.exitCode, 0);
 }
 
@@ -143,7 +145,7 @@ TEST_F(MultiSystemTest, LastFailureTextStaysOutOfTheSummary) {
                             SystemSection("QAS", "LockWaitersReceiveCode=1", 0));
     Listing("PRD.P00#QAS.P00#");
     EXPECT_EQ(installation_.Run({"GLOBAL", "LOCKS"}).output,
-              kOpening + Channel("PRD", "3") + Summary("No_of_Locks", 2, 1, 1));
+              AsStandardOutput(kOpening + Channel("PRD", "3") + Summary("No_of_Locks", 2, 1, 1)));
 }
 
 TEST_F(MultiSystemTest, FaultyProfileIsStillMeasured) {
@@ -155,14 +157,15 @@ TEST_F(MultiSystemTest, FaultyProfileIsStillMeasured) {
                             "[QAS]\nDestination=QAS\nClient=100\nUser=MONITOR\nPassword=secret\n"
                             "DatabaseSystem=ORACLE\nHostName=hqas\nLockWaiters=1\n");
     Listing("PRD.P00#QAS.P00#");
-    EXPECT_EQ(
-        WithoutTimes(installation_.Run({"GLOBAL", "LOCKS %"}).output),
-        "* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
-        "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
-            kOpening + Channel("PRD", "3") +
-            "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processed\n" + Channel("QAS", "1") +
-            "\n* hh:mm:ss QAS.P00, hPRD    , QAS, 00, 100 State=Rfc Failure\n" +
-            Summary("No_of_Locks", 2, 1, 1) + "\n* hh:mm:ss SAP Trevalunda now processed...\n");
+    EXPECT_EQ(WithoutTimes(installation_.Run({"GLOBAL", "LOCKS %"}).output),
+              AsStandardOutput("* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
+                               "* hh:mm:ss  Item=No_of_Locks State=Executing\n" +
+                               kOpening + Channel("PRD", "3") +
+                               "\n* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processed\n" +
+                               Channel("QAS", "1") +
+                               "\n* hh:mm:ss QAS.P00, hPRD    , QAS, 00, 100 State=Rfc Failure\n" +
+                               Summary("No_of_Locks", 2, 1, 1) +
+                               "\n* hh:mm:ss SAP Trevalunda now processed...\n"));
     EXPECT_NE(installation_.Journal().find("host=null sysnr=0 gwhost=\"gwprd\" gwservice=null"),
               std::string::npos)
         << installation_.Journal();
@@ -181,8 +184,9 @@ TEST_F(MultiSystemTest, FatalFailureCompletesTheOpenDocument) {
         installation_.Landscape(SystemSection("PRD", "", 3) + SystemSection("QAS", c.faults, 0));
         Listing("PRD.P00#QAS.P00#PRD.P00#");
         const platform::ChildResult result = installation_.Run({"GLOBAL", "LOCKS"});
-        EXPECT_EQ(result.output, kOpening + Channel("PRD", "3") + "<Error>1</Error>\n<Text>" +
-                                     c.message + "</Text>\n</Prtg>\n")
+        EXPECT_EQ(result.output,
+                  AsStandardOutput(kOpening + Channel("PRD", "3") + "<Error>1</Error>\n<Text>" +
+                                   c.message + "</Text>\n</Prtg>\n"))
             << c.faults;
         EXPECT_EQ(result.exitCode, 2) << c.faults;
     }
@@ -198,7 +202,8 @@ TEST_F(MultiSystemTest, LineFormKeepsTheErrorDocumentAfterThePieces) {
     installation_.Write("Work/QAS.P00", ProfileText({.destination = "QAS", .hostname = "sapqas"}));
     const platform::ChildResult result = installation_.Run({"GLOBAL", "LOCKS"});
     EXPECT_EQ(result.output,
-              "\n\n> PRD.P00: 3 #" + ErrorDocumentFor("Error 1018: DataBase mismatch !"));
+              AsStandardOutput("\n\n> PRD.P00: 3 #" +
+                               ErrorDocumentText("Error 1018: DataBase mismatch !")));
     EXPECT_EQ(result.exitCode, 2);
 }
 
@@ -210,7 +215,7 @@ TEST_F(MultiSystemTest, ListingParametersReplaceTheCommandLines) {
     installation_.Write("Work/PRD.P00", ProfileText());
     installation_.Write("Work/QAS.P00", ProfileText({.destination = "QAS", .hostname = "sapqas"}));
     const platform::ChildResult result = installation_.Run({"GLOBAL", "LOCKS CH=1"});
-    EXPECT_EQ(result.output, "\n0\n\n");
+    EXPECT_EQ(result.output, AsStandardOutput("\n0\n\n"));
     EXPECT_EQ(result.exitCode, 0);
 }
 
@@ -220,9 +225,9 @@ TEST_F(MultiSystemTest, SensorNameRules) {
                                       "# GSNG: LOCKWATCH12 QAS.P00#\n"
                                       "# GSNX: LockWatch1: Item=No_of_Locks," +
                                           kOwnSensor + ",Alias\n");
-    EXPECT_EQ(
-        installation_.Run({"GLOBAL", "LOCKWATCH12 CH=1"}).output,
-        kOpening + Channel("PRD", "3") + Channel("QAS", "0") + Summary("No_of_Locks", 2, 2, 0));
+    EXPECT_EQ(installation_.Run({"GLOBAL", "LOCKWATCH12 CH=1"}).output,
+              AsStandardOutput(kOpening + Channel("PRD", "3") + Channel("QAS", "0") +
+                               Summary("No_of_Locks", 2, 2, 0)));
 }
 
 TEST_F(MultiSystemTest, ListingErrorsEndTheRun) {

@@ -29,7 +29,7 @@ TEST_F(SingleSystemTest, MeasuresTheLockWaiters) {
     installation_.Landscape(SystemSection("PRD"));
     installation_.Write("Work/Dev_Rfc.Trc", "old trace");
     const platform::ChildResult result = installation_.Run({"PRD"});
-    EXPECT_EQ(result.output, kPrdResult);
+    EXPECT_EQ(result.output, AsStandardOutput(kPrdResult));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_FALSE(installation_.HasWorking("Dev_Rfc.Trc")) << "removed after success";
 }
@@ -55,7 +55,7 @@ TEST_F(SingleSystemTest, ResultInEveryOutputMode) {
     for (const Case& c : cases) {
         installation_.Settings(std::string("OutputMode=") + c.mode + "\n");
         const platform::ChildResult result = installation_.Run(c.arguments);
-        EXPECT_EQ(result.output, c.output) << c.mode;
+        EXPECT_EQ(result.output, AsStandardOutput(c.output)) << c.mode;
         EXPECT_EQ(result.exitCode, 0) << c.mode;
     }
 }
@@ -63,8 +63,9 @@ TEST_F(SingleSystemTest, ResultInEveryOutputMode) {
 TEST_F(SingleSystemTest, CountIsGroupedInTheTextOnly) {
     installation_.Landscape(SystemSection("PRD", "", 1234));
     EXPECT_EQ(installation_.Run({"PRD"}).output,
-              "\n<Prtg>\n\n<Text>(PRD) Oracle-Locks: No_of_Locks=1.234 </Text>\n\n<Result>"
-              "<Channel>No_of_Locks</Channel>\n<Value>1234</Value></Result>\n\n</Prtg>\n");
+              AsStandardOutput(
+                  "\n<Prtg>\n\n<Text>(PRD) Oracle-Locks: No_of_Locks=1.234 </Text>\n\n<Result>"
+                  "<Channel>No_of_Locks</Channel>\n<Value>1234</Value></Result>\n\n</Prtg>\n"));
 }
 
 TEST_F(SingleSystemTest, FailedLogonDoesNotReadTheTraceFile) {
@@ -130,20 +131,20 @@ TEST_F(SingleSystemTest, LibraryErrorsEndWithItsReport) {
             "PRD", c.faults + "\nLastError=RFC_SYS_FAILURE|st|something broke|int 1\n"));
         const platform::ChildResult result = installation_.Run({"PRD", "#"});
         EXPECT_EQ(WithoutTimes(result.output),
-                  "* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
-                  "* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processing\n"
-                  "* hh:mm:ss Trevalunda - (No Parameters) State=Executing\n"
-                  "RFC error\n"
-                  "operation/code  : " +
-                      c.operation +
-                      "\n"
-                      "key             : RFC_SYS_FAILURE\n"
-                      "status          : st\n"
-                      "message         : something broke\n"
-                      "internal status : int 1\n"
-                      "\n"
-                      "* Programm aborted...\n"
-                      "* Error at EoXput-File...\n")
+                  AsStandardOutput("* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
+                                   "* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processing\n"
+                                   "* hh:mm:ss Trevalunda - (No Parameters) State=Executing\n"
+                                   "RFC error\n"
+                                   "operation/code  : " +
+                                   c.operation +
+                                   "\n"
+                                   "key             : RFC_SYS_FAILURE\n"
+                                   "status          : st\n"
+                                   "message         : something broke\n"
+                                   "internal status : int 1\n"
+                                   "\n"
+                                   "* Programm aborted...\n"
+                                   "* Error at EoXput-File...\n"))
             << c.faults;
         EXPECT_EQ(result.exitCode, 1) << c.faults;
     }
@@ -153,10 +154,10 @@ TEST_F(SingleSystemTest, VerboseRunShowsItsProgress) {
     installation_.Landscape(SystemSection("PRD"));
     const platform::ChildResult result = installation_.Run({"PRD", "CH=1 $x#y"});
     EXPECT_EQ(WithoutTimes(result.output),
-              "* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
-              "* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processing\n"
-              "* hh:mm:ss Trevalunda - CH=1 $x State=Executing\n" +
-                  kPrdResult + "\n* hh:mm:ss SAP Trevalunda now processed...\n");
+              AsStandardOutput("* hh:mm:ss SAP Trevalunda Vers 4.3 / 29.08.22\n"
+                               "* hh:mm:ss PRD.P00, sapprd, PRD, 00, 100 State=Processing\n"
+                               "* hh:mm:ss Trevalunda - CH=1 $x State=Executing\n" +
+                               kPrdResult + "\n* hh:mm:ss SAP Trevalunda now processed...\n"));
     EXPECT_EQ(result.exitCode, 0);
 }
 
@@ -192,14 +193,14 @@ TEST_F(SingleSystemTest, HostAndSystemNumberOverrides) {
         "User=MONITOR\nPassword=secret\nDatabaseSystem=ORACLE\n"
         "HostName=hqas\nLockWaiters=5\n");
     const platform::ChildResult result = installation_.Run({"PRD", "x,host=sapqas,NO=12 y"});
-    EXPECT_EQ(result.output, kPrdResult);
+    EXPECT_EQ(result.output, AsStandardOutput(kPrdResult));
     EXPECT_NE(installation_.Journal().find("host=\"sapqas\" sysnr=12 gwhost=\"gwprd\" "
                                            "gwservice=\"sapgw00\""),
               std::string::npos)
         << installation_.Journal();
     // Empty overrides keep the profile's values.
     installation_.Landscape(SystemSection("PRD"));
-    EXPECT_EQ(installation_.Run({"PRD", ",HOST= ,NO="}).output, kPrdResult);
+    EXPECT_EQ(installation_.Run({"PRD", ",HOST= ,NO="}).output, AsStandardOutput(kPrdResult));
 }
 
 TEST_F(SingleSystemTest, PreparedConfigurationIsInstalledForTheLibrary) {
@@ -207,7 +208,7 @@ TEST_F(SingleSystemTest, PreparedConfigurationIsInstalledForTheLibrary) {
     const std::string configuration = "DEST=PRD\r\nTYPE=A\r\nASHOST=sapprd\r\nSYSNR=00\r\n";
     installation_.Write("Work/SapRfc.PRD", configuration);
     const platform::ChildResult result = installation_.Run({"PRD"});
-    EXPECT_EQ(result.output, "* SapRfc.Ini.......: PRD<\n" + kPrdResult);
+    EXPECT_EQ(result.output, AsStandardOutput("* SapRfc.Ini.......: PRD<\n" + kPrdResult));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(installation_.ReadWorking("SapRfc.ini"), configuration);
     EXPECT_NE(installation_.Journal().find(
@@ -221,8 +222,9 @@ TEST_F(SingleSystemTest, UnwritableLibraryConfigurationFailsTheLogon) {
     installation_.Write("Work/SapRfc.PRD", "DEST=PRD\n");
     std::filesystem::create_directories(installation_.WorkingFolder() / "SapRfc.ini");
     const platform::ChildResult result = installation_.Run({"PRD"});
-    EXPECT_EQ(result.output, "* SapRfc.Ini.......: PRD<\n" +
-                                 ErrorDocumentFor("Error 1011: RFC-Open for PRD failed !"));
+    EXPECT_EQ(result.output,
+              AsStandardOutput("* SapRfc.Ini.......: PRD<\n" +
+                               ErrorDocumentText("Error 1011: RFC-Open for PRD failed !")));
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(installation_.Journal().find("RfcOpen"), std::string::npos);
 }
