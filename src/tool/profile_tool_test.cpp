@@ -42,7 +42,7 @@ TEST(ProfileToolTest, CommandsGetTheirArguments) {
     tool.input = {"secret"};
     EXPECT_EQ(RunProfileTool({"encode"}, tool.services), ToolExit::Success);
     EXPECT_EQ(tool.out.str().size(), kStoredPasswordLength + 1);
-    EXPECT_EQ(RunProfileTool({"check", "NONE.P00"}, tool.services), ToolExit::ProfileRefused);
+    EXPECT_EQ(RunProfileTool({"check", "NONE.P00"}, tool.services), ToolExit::Refused);
 }
 
 }  // namespace
