@@ -17,8 +17,6 @@ constexpr std::size_t kKeyLength = 18;
 constexpr std::size_t kSystemsColumn = 20;    // the systems begin in column 21
 constexpr std::size_t kParameterColumn = 19;  // the parameter text begins in column 20
 constexpr std::size_t kItemNameLimit = 90;
-constexpr std::string_view kItemSystemsMark = "# Gsng: ";
-constexpr std::string_view kOwnSensor = "Sensor=\"SAP Trevalunda\"";
 
 std::string_view From(std::string_view line, std::size_t column) {
     return line.size() > column ? line.substr(column) : std::string_view();
@@ -58,68 +56,81 @@ std::string ItemOf(std::string_view parameters) {
     return WithBlanksForColons(item);
 }
 
+// Hands each line to the handler with its line number, until the handler returns false.
 template <typename LineHandler>
-Status ForEachLine(std::string_view text, LineHandler handle) {
+void ForEachLine(std::string_view text, LineHandler handle) {
     platform::TextReader reader(text);
+    int lineNumber = 0;
+    bool lineStarts = true;
     while (auto line = reader.Read(kLineRead)) {
+        if (lineStarts) {
+            ++lineNumber;
+        }
+        lineStarts = line->back() == '\n';
         platform::StripLineEnd(*line);
-        if (Status failed = handle(std::string_view(*line))) {
-            return failed;
+        if (!handle(std::string_view(*line), lineNumber)) {
+            return;
         }
     }
-    return std::nullopt;
 }
 
-Result<SensorListing> ParseItemListing(std::string_view text, const ListingRequest& request) {
-    SensorListing listing;
-    listing.ItemName = request.itemName;
-    ForEachLine(text, [&](std::string_view line) -> Status {
+void AddSystems(ListingReading& reading, std::string_view line, int lineNumber) {
+    const std::string_view systems = From(line, kSystemsColumn);
+    reading.listing.SystemList += systems;
+    reading.systemsLines.push_back({lineNumber, std::string(systems)});
+}
+
+void ReadItemListing(std::string_view text, const ListingRequest& request,
+                     ListingReading& reading) {
+    reading.listing.ItemName = request.itemName;
+    ForEachLine(text, [&](std::string_view line, int lineNumber) {
         if (line.starts_with(kItemSystemsMark)) {
-            listing.SystemList += From(line, kSystemsColumn);
+            AddSystems(reading, line, lineNumber);
         }
-        return std::nullopt;
+        return true;
     });
-    return listing;
 }
 
-Result<SensorListing> ParseGlobalListing(std::string_view text, const ListingRequest& request) {
-    const std::string name = SensorNameOf(request.upperParameters);
-    const std::string systemsKey = "# GSNG: " + name;
-    const std::string parameterKey = "# GSNX: " + name;
-    SensorListing listing;
+void ReadGlobalListing(std::string_view text, const ListingRequest& request,
+                       ListingReading& reading) {
+    const std::string systemsKey = GlobalSystemsKey(request.upperParameters);
+    const std::string parameterKey = GlobalParameterKey(request.upperParameters);
+    SensorListing& listing = reading.listing;
     std::optional<std::string> sensorParameters;
-    Status failed = ForEachLine(text, [&](std::string_view line) -> Status {
+    ForEachLine(text, [&](std::string_view line, int lineNumber) {
         const std::string key = UpperAscii(line.substr(0, kKeyLength));
         if (key == systemsKey) {
-            listing.SystemList += From(line, kSystemsColumn);
+            AddSystems(reading, line, lineNumber);
         } else if (key == parameterKey && !sensorParameters) {
+            reading.parameterLine = lineNumber;
             const std::string_view parameters = From(line, kParameterColumn);
-            if (parameters.find(kOwnSensor) == std::string_view::npos) {
-                return Fatal{"Error 1029: Invalid Sensor-Allocation..."};
+            if (parameters.find(kOwnSensorMark) == std::string_view::npos) {
+                reading.failure = ListingFailure{ListingFault::ForeignSensor, lineNumber};
+                return false;
             }
             sensorParameters = std::string(parameters);
             listing.ParameterString =
                 WithBlanksForColons(parameters.substr(0, parameters.find(",Sensor=")));
             listing.labelKind = LabelKindOf(line);
         }
-        return std::nullopt;
+        return true;
     });
-    if (failed) {
-        return *failed;
+    if (reading.failure) {
+        return;
     }
     if (!sensorParameters) {
-        return Fatal{"Error 1030: Global Sensor " + request.secondArgument + " not found..."};
+        reading.failure = ListingFailure{ListingFault::SensorNotFound};
+        return;
     }
     listing.ItemName = ItemOf(*sensorParameters);
-    return listing;
 }
 
-Status FinalChecks(const SensorListing& listing) {
-    if (listing.SystemList.empty()) {
-        return Fatal{"Error 1025: Global Server Listing missing..."};
+std::optional<ListingFailure> FinalChecks(const ListingReading& reading) {
+    if (reading.listing.SystemList.empty()) {
+        return ListingFailure{ListingFault::NoSystems};
     }
-    if (listing.ItemName.empty()) {
-        return Fatal{"Error 1026: Global Item Idenification missing..."};
+    if (reading.listing.ItemName.empty()) {
+        return ListingFailure{ListingFault::NoItem, reading.parameterLine};
     }
     return std::nullopt;
 }
@@ -132,17 +143,47 @@ std::string SensorNameOf(std::string_view upperParameters) {
     return name;
 }
 
+std::string GlobalSystemsKey(std::string_view upperParameters) {
+    return "# GSNG: " + SensorNameOf(upperParameters);
+}
+
+std::string GlobalParameterKey(std::string_view upperParameters) {
+    return "# GSNX: " + SensorNameOf(upperParameters);
+}
+
+ListingReading ReadListingLines(std::string_view text, const ListingRequest& request) {
+    ListingReading reading;
+    if (request.kind == ListingKind::Item) {
+        ReadItemListing(text, request, reading);
+    } else {
+        ReadGlobalListing(text, request, reading);
+    }
+    if (!reading.failure) {
+        reading.failure = FinalChecks(reading);
+    }
+    return reading;
+}
+
+std::string ListingFailureMessage(ListingFault fault, const ListingRequest& request) {
+    switch (fault) {
+        case ListingFault::ForeignSensor:
+            return "Error 1029: Invalid Sensor-Allocation...";
+        case ListingFault::SensorNotFound:
+            return "Error 1030: Global Sensor " + request.secondArgument + " not found...";
+        case ListingFault::NoSystems:
+            return "Error 1025: Global Server Listing missing...";
+        case ListingFault::NoItem:
+            break;
+    }
+    return "Error 1026: Global Item Idenification missing...";
+}
+
 Result<SensorListing> ParseSensorListing(std::string_view text, const ListingRequest& request) {
-    Result<SensorListing> listing = request.kind == ListingKind::Item
-                                        ? ParseItemListing(text, request)
-                                        : ParseGlobalListing(text, request);
-    if (!listing.ok()) {
-        return listing;
+    ListingReading reading = ReadListingLines(text, request);
+    if (reading.failure) {
+        return Fatal{ListingFailureMessage(reading.failure->fault, request)};
     }
-    if (Status failed = FinalChecks(listing.value())) {
-        return *failed;
-    }
-    return listing;
+    return std::move(reading.listing);
 }
 
 Result<SensorListing> ReadSensorListing(const platform::FileSystem& files, const std::string& path,

@@ -149,6 +149,78 @@ TEST(SensorListingTest, MissingListingFile) {
               "Error 10x1: ProFile SAP Vantorix.Gbl is missing...");
 }
 
+TEST(SensorListingTest, ReadingKeepsTheLinesThatGaveTheListing) {
+    // Line 3 is 250 characters long: its rest, read as a line of its own, keeps number 3.
+    const std::string longLine = "; " + std::string(248, 'x');
+    const std::string lines[] = {
+        "; sensors",
+        "# GSNG: LOCKS     : PRD.P00#",
+        longLine,
+        "# gsng: locks     :",
+        std::string("# GSNX: LOCKS     : Item=No_of_Locks ") + kOwnSensor,
+        std::string("# GSNX: LOCKS     : Item=Other ") + kOwnSensor,
+        "# GSNG: LOCKS     : QAS.P00#DEV",
+    };
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\r\n") + line;
+    }
+    const ListingReading reading = ReadListingLines(text, GlobalRequest("LOCKS"));
+    EXPECT_FALSE(reading.failure.has_value());
+    EXPECT_EQ(reading.listing.SystemList, "PRD.P00#QAS.P00#DEV");
+    ASSERT_EQ(reading.systemsLines.size(), 3u);
+    EXPECT_EQ(reading.systemsLines[0].lineNumber, 2);
+    EXPECT_EQ(reading.systemsLines[0].systems, "PRD.P00#");
+    EXPECT_EQ(reading.systemsLines[1].lineNumber, 4);
+    EXPECT_EQ(reading.systemsLines[1].systems, "");
+    EXPECT_EQ(reading.systemsLines[2].lineNumber, 7);
+    EXPECT_EQ(reading.systemsLines[2].systems, "QAS.P00#DEV");
+    EXPECT_EQ(reading.parameterLine, 5);
+
+    const ListingReading item = ReadListingLines(
+        "; x\n# Gsng: xxxxxxxxxxxxPRD.P00#\n" + longLine + "\n# Gsng: xxxxxxxxxxxxQAS.P00#\n",
+        ItemRequest());
+    ASSERT_EQ(item.systemsLines.size(), 2u);
+    EXPECT_EQ(item.systemsLines[0].lineNumber, 2);
+    EXPECT_EQ(item.systemsLines[1].lineNumber, 4);
+    EXPECT_EQ(item.parameterLine, 0);
+}
+
+TEST(SensorListingTest, ReadingFailuresAndTheirLines) {
+    const std::string systems = "# GSNG: LOCKS     : PRD.P00#\n";
+    struct Case {
+        const char* name;
+        std::string text;
+        ListingRequest request;
+        ListingFault fault;
+        int lineNumber;
+        std::string systemList;  // as far as the reading got
+    } cases[] = {
+        {"foreign sensor stops the reading at its line",
+         systems + "; note\n# GSNX: LOCKS     : Item=X Sensor=\"Other\"\n" + systems,
+         GlobalRequest("LOCKS"), ListingFault::ForeignSensor, 3, "PRD.P00#"},
+        {"no parameter line", systems, GlobalRequest("LOCKS"), ListingFault::SensorNotFound, 0,
+         "PRD.P00#"},
+        {"no systems", std::string("# GSNX: LOCKS     : Item=X ") + kOwnSensor,
+         GlobalRequest("LOCKS"), ListingFault::NoSystems, 0, ""},
+        {"no item names the parameter line", systems + "\n# GSNX: LOCKS     : Item=," + kOwnSensor,
+         GlobalRequest("LOCKS"), ListingFault::NoItem, 3, "PRD.P00#"},
+        {"no item in an item run", "# Gsng: xxxxxxxxxxxxPRD.P00#\n", ItemRequest(""),
+         ListingFault::NoItem, 0, "PRD.P00#"},
+    };
+    for (const Case& c : cases) {
+        const ListingReading reading = ReadListingLines(c.text, c.request);
+        ASSERT_TRUE(reading.failure.has_value()) << c.name;
+        EXPECT_EQ(reading.failure->fault, c.fault) << c.name;
+        EXPECT_EQ(reading.failure->lineNumber, c.lineNumber) << c.name;
+        EXPECT_EQ(reading.listing.SystemList, c.systemList) << c.name;
+        // The sensor's own reading gives the message of the same failure.
+        EXPECT_EQ(ParseSensorListing(c.text, c.request).fatal().message,
+                  ListingFailureMessage(c.fault, c.request))
+            << c.name;
+    }
+}
+
 TEST(SensorListingTest, EntriesComeOffTheListInOrder) {
     std::string list = "PRD.P00##QAS.P00#LAST";
     std::vector<std::string> entries;

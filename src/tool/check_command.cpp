@@ -29,7 +29,7 @@ ToolExit RunCheck(const std::vector<std::string>& arguments, ToolServices& servi
         services.out << report.text;
         allAccepted = allAccepted && report.accepted;
     }
-    return allAccepted ? ToolExit::Success : ToolExit::ProfileRefused;
+    return allAccepted ? ToolExit::Success : ToolExit::Refused;
 }
 
 }  // namespace trevalunda::tool

@@ -18,7 +18,7 @@ TEST(CheckCommandTest, ReportsEveryFileAndExitsZeroOnlyWhenAllAreAccepted) {
     tool.files.Add("QAS.P00", ProfileText({.destination = "Q"}));
     tool.files.ShareWithOthers("PRD.P00");
     EXPECT_EQ(RunCheck({"PRD.P00"}, tool.services), ToolExit::Success);
-    EXPECT_EQ(RunCheck({"PRD.P00", "QAS.P00", "DEV.P00"}, tool.services), ToolExit::ProfileRefused);
+    EXPECT_EQ(RunCheck({"PRD.P00", "QAS.P00", "DEV.P00"}, tool.services), ToolExit::Refused);
     EXPECT_EQ(tool.out.str(),
               "PRD.P00: the sensor accepts this profile\n"
               "PRD.P00: password: well formed, check digit right, length right\n"

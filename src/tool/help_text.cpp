@@ -37,15 +37,17 @@ std::string PasswordRule() {
 std::string ToolHelp() {
     return "Usage: trevalunda-profile COMMAND [ARGUMENTS]\n"
            "\n"
-           "Writes and checks the system profiles of the Trevalunda sensor.\n"
+           "Writes and checks the system profiles of the Trevalunda sensor and shows what\n"
+           "it reads from its listings.\n"
            "\n"
            "Commands:\n"
            "  encode   print the stored form of a password read from standard input\n"
            "  new      write a new system profile\n"
            "  check    report everything the sensor would refuse in system profiles\n"
+           "  listing  show what a multi-system run reads from a sensor listing\n"
            "\n"
            "trevalunda-profile COMMAND --help describes a command.\n"
-           "Exit codes: 0 done, 1 check found a profile that the sensor refuses,\n"
+           "Exit codes: 0 done, 1 check or listing found a file that the sensor refuses,\n"
            "2 the command failed (its message says why).\n";
 }
 
@@ -100,6 +102,34 @@ std::string CheckHelp() {
            "and on POSIX a file that other users may read.\n"
            "\n"
            "Exit code 0 when the sensor accepts every FILE, 1 when it refuses one.\n";
+}
+
+std::string ListingHelp() {
+    return "Usage: trevalunda-profile listing FILE [SENSOR-NAME] [--item ITEM]\n"
+           "\n"
+           "Reads the sensor listing FILE as a multi-system run reads it and shows whether\n"
+           "the sensor takes it or the error it would give, with its cause and line; then\n"
+           "each system entry that the sensor read, in the order the run serves them, with\n"
+           "the line it comes from (an empty entry, an entry that runs on over a line end\n"
+           "and a last entry without \"#\" are called out). For a listing that the sensor\n"
+           "takes it shows the label of each system's channel, the item, the label kind\n"
+           "and, for the global listing, the parameter text that replaces the command\n"
+           "line's. A label taken from a profile (label kind Host or Sid) is named, not\n"
+           "read.\n"
+           "\n"
+           "The file name decides how FILE is read, in any letter case:\n"
+           "  SAP Vantorix.Gbl   the global listing, read for the sensor that SENSOR-NAME\n"
+           "                     names: the sensor's parameter text as PRTG passes it as\n"
+           "                     the second argument, such as \"LOCKS CH=1\"; its first\n"
+           "                     word is the sensor's name\n"
+           "  any other name     an item listing such as Vantorix.Prf, read as for the\n"
+           "                     parameter \"ITEM=\"\n"
+           "\n"
+           "  --item ITEM        the value of the sensor's \"ITEM=\" parameter for an item\n"
+           "                     listing (default No_of_Locks); as in the sensor it ends\n"
+           "                     at a blank or \",\" and \":\" stands for a blank\n"
+           "\n"
+           "Exit code 0 when the sensor takes the listing, 1 when it refuses it.\n";
 }
 
 }  // namespace trevalunda::tool

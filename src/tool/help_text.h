@@ -9,5 +9,6 @@ std::string ToolHelp();
 std::string EncodeHelp();
 std::string NewHelp();
 std::string CheckHelp();
+std::string ListingHelp();
 
 }  // namespace trevalunda::tool

@@ -4,32 +4,13 @@
 
 #include "config/profile_location.h"
 #include "config/system_profile.h"
+#include "tool/report_lines.h"
 #include "tool/wording.h"
 
 namespace trevalunda::tool {
 namespace {
 
 constexpr std::string_view kPasswordLabel = "Password...:";
-
-// Collects the lines of one file's report, each beginning with the file's path.
-class ReportLines {
-  public:
-    explicit ReportLines(std::string_view path) : path_(path) {}
-
-    void Add(int lineNumber, const std::string& text) {
-        text_.append(path_);
-        if (lineNumber > 0) {
-            text_.append(":").append(std::to_string(lineNumber));
-        }
-        text_.append(": ").append(text).append("\n");
-    }
-    void Add(const std::string& text) { Add(0, text); }
-    std::string Take() { return std::move(text_); }
-
-  private:
-    std::string path_;
-    std::string text_;
-};
 
 const ProfileLine* LineAt(const ProfileReading& reading, std::string_view label, int number) {
     for (const ProfileLine& line : reading.lines) {

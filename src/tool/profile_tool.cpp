@@ -3,6 +3,7 @@
 #include "tool/check_command.h"
 #include "tool/encode_command.h"
 #include "tool/help_text.h"
+#include "tool/listing_command.h"
 #include "tool/new_command.h"
 
 namespace trevalunda::tool {
@@ -26,6 +27,9 @@ ToolExit RunProfileTool(const std::vector<std::string>& arguments, ToolServices&
     }
     if (command == "check") {
         return RunCheck(rest, services);
+    }
+    if (command == "listing") {
+        return RunListing(rest, services);
     }
     WriteMessage(services, "unknown command " + command + " (see trevalunda-profile --help)");
     return ToolExit::Failure;

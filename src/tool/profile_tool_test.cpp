@@ -23,10 +23,11 @@ TEST(ProfileToolTest, HelpAndCommands) {
         {{"encode", "--help"}, ToolExit::Success, EncodeHelp(), ""},
         {{"new", "--help"}, ToolExit::Success, NewHelp(), ""},
         {{"check", "--help"}, ToolExit::Success, CheckHelp(), ""},
-        {{"listing"},
+        {{"listing", "--help"}, ToolExit::Success, ListingHelp(), ""},
+        {{"show"},
          ToolExit::Failure,
          "",
-         "trevalunda-profile: unknown command listing (see trevalunda-profile --help)\n"},
+         "trevalunda-profile: unknown command show (see trevalunda-profile --help)\n"},
     };
     for (const Case& c : cases) {
         ToolHarness tool;
@@ -42,7 +43,9 @@ TEST(ProfileToolTest, CommandsGetTheirArguments) {
     tool.input = {"secret"};
     EXPECT_EQ(RunProfileTool({"encode"}, tool.services), ToolExit::Success);
     EXPECT_EQ(tool.out.str().size(), kStoredPasswordLength + 1);
-    EXPECT_EQ(RunProfileTool({"check", "NONE.P00"}, tool.services), ToolExit::ProfileRefused);
+    EXPECT_EQ(RunProfileTool({"check", "NONE.P00"}, tool.services), ToolExit::Refused);
+    tool.files.Add("Vantorix.Prf", "# Gsng: xxxxxxxxxxxxPRD.P00#\r\n");
+    EXPECT_EQ(RunProfileTool({"listing", "Vantorix.Prf"}, tool.services), ToolExit::Success);
 }
 
 }  // namespace

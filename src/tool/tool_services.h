@@ -19,8 +19,8 @@ namespace tool {
 // How a command of the profile tool ended, as its exit code tells it.
 enum class ToolExit : int {
     Success = 0,
-    ProfileRefused = 1,  // check found a profile that the sensor refuses
-    Failure = 2,         // the command could not do its work: usage, a refused value, a file
+    Refused = 1,  // check or listing found a file that the sensor refuses
+    Failure = 2,  // the command could not do its work: usage, a refused value, a file
 };
 
 // What the profile tool needs of the world around it; the tests give their own.

@@ -1,6 +1,6 @@
-// The profile tool as its users run it: encode, new and check on files in a temporary
+// The profile tool as its users run it: encode, new, check and listing on files in a temporary
 // installation, with the exact output and exit code, and the sensor's own verdict on the
-// same profiles.
+// same profiles and listings.
 
 #include <gtest/gtest.h>
 
@@ -236,6 +236,61 @@ TEST(ProfileToolProgramTest, CheckWarnsWhenOthersMayReadAProfile) {
               "PRD.P00: password: well formed, check digit right, length right\n");
 }
 
+TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefuses) {
+    Installation installation;
+    installation.WriteInSensorFolder(
+        "SAP Vantorix.Gbl",
+        "; global listing\r\n"
+        "# GSNG: LOCKS     : PRD.P00##QAS\r\n"
+        "# GSNG: LOCKS     : .P00#DEV.P00\r\n"
+        "# GSNX: LOCKS     : Item=No_of_Locks,Sensor=\"SAP Trevalunda\",Alias\r\n"
+        "# GSNG: OTHER     : PRD.P00#\r\n"
+        "# GSNX: OTHER     : Item=No_of_Locks,Sensor=\"SAP Vantorix\"\r\n");
+    const platform::ChildResult accepted =
+        RunTool(installation, {"listing", "SAP Vantorix.Gbl", "locks CH=1"});
+    EXPECT_EQ(accepted.exitCode, 0);
+    EXPECT_EQ(accepted.errors, "");
+    EXPECT_EQ(accepted.output,
+              "SAP Vantorix.Gbl: the sensor accepts this listing\n"
+              "SAP Vantorix.Gbl: global listing: systems from the lines that begin with \"# GSNG: "
+              "LOCKS     \", the parameter text from the first line that begins with \"# GSNX: "
+              "LOCKS     \" (in any letter case)\n"
+              "SAP Vantorix.Gbl:2: system 1 \"PRD.P00\", label \"PRD\"\n"
+              "SAP Vantorix.Gbl:2: system 2 is empty: nothing stands before its \"#\"; the "
+              "sensor counts it in NoSystems but reads no profile for it\n"
+              "SAP Vantorix.Gbl:2: system 3 \"QAS.P00\", label \"QAS\"; it runs on to line 3 "
+              "because line 2 does not end with \"#\"\n"
+              "SAP Vantorix.Gbl:3: system 4 \"DEV.P00\", label \"DEV\"; it has no closing \"#\", "
+              "and the sensor takes it as the last system all the same\n"
+              "SAP Vantorix.Gbl:4: item \"No_of_Locks\"\n"
+              "SAP Vantorix.Gbl:4: label kind Alias: each system's channel is named by its entry "
+              "without the last 4 characters\n"
+              "SAP Vantorix.Gbl:4: parameter text \" Item=No_of_Locks\" replaces the command "
+              "line's\n");
+
+    const std::string refusal = "Error 1029: Invalid Sensor-Allocation...";
+    const platform::ChildResult refused =
+        RunTool(installation, {"listing", "SAP Vantorix.Gbl", "OTHER"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.errors, "");
+    EXPECT_EQ(refused.output.substr(0, refused.output.find('\n', refused.output.find('\n') + 1)),
+              "SAP Vantorix.Gbl: the sensor refuses this listing: " + refusal +
+                  "\n"
+                  "SAP Vantorix.Gbl:6: the sensor's parameter line does not hold "
+                  "Sensor=\"SAP Trevalunda\" (Error 1029)");
+    // The sensor itself, started for the same sensor of the global listing.
+    EXPECT_EQ(installation.Run({"GLOBAL", "OTHER"}).output, ErrorDocumentFor(refusal));
+
+    const platform::ChildResult missing = RunTool(installation, {"listing", "Vantorix.Prf"});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.output, "");
+    EXPECT_EQ(missing.errors,
+              "trevalunda-profile: Vantorix.Prf: no such file; the sensor would stop with Error "
+              "1002: Profile Vantorix.Prf is missing...\n");
+    EXPECT_EQ(installation.Run({"PRD", "ITEM=No_of_Locks"}).output,
+              ErrorDocumentFor("Error 1002: Profile Vantorix.Prf is missing..."));
+}
+
 TEST(ProfileToolProgramTest, Help) {
     Installation installation;
     struct Case {
@@ -248,6 +303,7 @@ TEST(ProfileToolProgramTest, Help) {
         {{"encode", "--help"}, 0, tool::EncodeHelp(), ""},
         {{"new", "--help"}, 0, tool::NewHelp(), ""},
         {{"check", "--help"}, 0, tool::CheckHelp(), ""},
+        {{"listing", "--help"}, 0, tool::ListingHelp(), ""},
         {{}, 2, "", tool::ToolHelp()},
     };
     for (const Case& c : cases) {
