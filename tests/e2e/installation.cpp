@@ -123,13 +123,27 @@ platform::ChildResult Installation::Run(const std::vector<std::string>& argument
 
 platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
                                           const std::vector<std::string>& arguments) const {
+    return Start(sensor_, workingFolder, arguments, "");
+}
+
+platform::ChildResult Installation::RunProfileTool(const std::vector<std::string>& arguments,
+                                                   const std::string& input) const {
+    const fs::path tool =
+        BuildFolder() / (std::string("trevalunda-profile") + TREVALUNDA_EXECUTABLE_SUFFIX);
+    return Start(tool, CustomSensorFolder(), arguments, input);
+}
+
+platform::ChildResult Installation::Start(const fs::path& program, const fs::path& workingFolder,
+                                          const std::vector<std::string>& arguments,
+                                          const std::string& input) const {
     platform::ChildRun run;
-    run.program = sensor_.string();
+    run.program = program.string();
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();
     if (!realDrive_) {
         run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
     }
+    run.input = input;
     return platform::RunChildProcess(run);
 }
 

@@ -47,7 +47,17 @@ class Installation {
     platform::ChildResult RunIn(const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& arguments) const;
 
+    // Runs the built profile tool in the custom-sensor folder, with the input on its standard
+    // input.
+    platform::ChildResult RunProfileTool(const std::vector<std::string>& arguments,
+                                         const std::string& input = "") const;
+
   private:
+    platform::ChildResult Start(const std::filesystem::path& program,
+                                const std::filesystem::path& workingFolder,
+                                const std::vector<std::string>& arguments,
+                                const std::string& input) const;
+
     // The entries of the folders where tests create things on a real drive, as they were
     // before the test: everything else is removed at the end.
     using DriveContents = std::vector<std::filesystem::path>;

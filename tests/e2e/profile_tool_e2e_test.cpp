@@ -19,18 +19,6 @@ namespace fs = std::filesystem;
 
 const std::string kSuffix = TREVALUNDA_EXECUTABLE_SUFFIX;
 
-platform::ChildResult RunTool(const Installation& installation,
-                              const std::vector<std::string>& arguments,
-                              const std::string& input = "") {
-    platform::ChildRun run;
-    run.program = (BuildFolder() / ("trevalunda-profile" + kSuffix)).string();
-    run.arguments = arguments;
-    run.workingFolder = installation.CustomSensorFolder().string();
-    run.environment = {{"TREVALUNDA_DRIVE_ROOT", installation.Drive().string()}};
-    run.input = input;
-    return platform::RunChildProcess(run);
-}
-
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -55,8 +43,8 @@ std::vector<std::string> NewArguments(const std::string& file,
 
 TEST(ProfileToolProgramTest, EncodePrintsAStoredValueThatTheSensorDecodes) {
     Installation installation;
-    const platform::ChildResult first = RunTool(installation, {"encode"}, "Pa55 word!\n");
-    const platform::ChildResult second = RunTool(installation, {"encode"}, "Pa55 word!\n");
+    const platform::ChildResult first = installation.RunProfileTool({"encode"}, "Pa55 word!\n");
+    const platform::ChildResult second = installation.RunProfileTool({"encode"}, "Pa55 word!\n");
     for (const platform::ChildResult& result : {first, second}) {
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.errors, "");
@@ -92,7 +80,7 @@ TEST(ProfileToolProgramTest, EncodeRefusesWhatCannotBeStored) {
     };
     Installation installation;
     for (const Case& c : cases) {
-        const platform::ChildResult result = RunTool(installation, c.arguments, c.input);
+        const platform::ChildResult result = installation.RunProfileTool(c.arguments, c.input);
         EXPECT_EQ(result.exitCode, 2) << c.message;
         EXPECT_EQ(result.output, "") << c.message;
         EXPECT_EQ(result.errors, "trevalunda-profile: " + c.message + "\n");
@@ -102,7 +90,7 @@ TEST(ProfileToolProgramTest, EncodeRefusesWhatCannotBeStored) {
 TEST(ProfileToolProgramTest, NewWritesAProfileThatTheSensorReadsAndCheckAccepts) {
     Installation installation;
     const platform::ChildResult made =
-        RunTool(installation, NewArguments("PRD.P00"), "s3cret pass\r\n");
+        installation.RunProfileTool(NewArguments("PRD.P00"), "s3cret pass\r\n");
     EXPECT_EQ(made.exitCode, 0) << made.errors;
     EXPECT_EQ(made.output, "profile PRD.P00 written\n");
     EXPECT_EQ(made.errors, "");
@@ -115,7 +103,7 @@ TEST(ProfileToolProgramTest, NewWritesAProfileThatTheSensorReadsAndCheckAccepts)
     EXPECT_EQ(read.value().Extcompany, "ACME Corp");
     EXPECT_EQ(read.value().Gwservice, "sapgw00");
 
-    const platform::ChildResult checked = RunTool(installation, {"check", "PRD.P00"});
+    const platform::ChildResult checked = installation.RunProfileTool({"check", "PRD.P00"});
     EXPECT_EQ(checked.exitCode, 0);
     EXPECT_EQ(checked.output,
               "PRD.P00: the sensor accepts this profile\n"
@@ -125,20 +113,21 @@ TEST(ProfileToolProgramTest, NewWritesAProfileThatTheSensorReadsAndCheckAccepts)
 TEST(ProfileToolProgramTest, NewRefusesAnExistingFileAndFaultyValues) {
     Installation installation;
     installation.WriteInSensorFolder("PRD.P00", "old");
-    const platform::ChildResult exists = RunTool(installation, NewArguments("PRD.P00"), "secret\n");
+    const platform::ChildResult exists =
+        installation.RunProfileTool(NewArguments("PRD.P00"), "secret\n");
     EXPECT_EQ(exists.exitCode, 2);
     EXPECT_EQ(exists.errors, "trevalunda-profile: PRD.P00 exists; give --replace to replace it\n");
     EXPECT_EQ(ReadFile(installation.CustomSensorFolder() / "PRD.P00"), "old");
 
-    const platform::ChildResult twice =
-        RunTool(installation, NewArguments("QAS.P00", {"--destination=QASQASQASQAS"}), "secret\n");
+    const platform::ChildResult twice = installation.RunProfileTool(
+        NewArguments("QAS.P00", {"--destination=QASQASQASQAS"}), "secret\n");
     EXPECT_EQ(twice.exitCode, 2);
     EXPECT_EQ(twice.output, "");
     EXPECT_EQ(twice.errors, "trevalunda-profile: --destination is given twice\n");
 
     std::vector<std::string> arguments = NewArguments("QAS.P00");
     arguments[5] = "QASQASQASQAS";  // the value of --destination
-    const platform::ChildResult tooLong = RunTool(installation, arguments, "secret\n");
+    const platform::ChildResult tooLong = installation.RunProfileTool(arguments, "secret\n");
     EXPECT_EQ(tooLong.exitCode, 2);
     EXPECT_EQ(tooLong.errors,
               "trevalunda-profile: --destination (Destination:) has 12 characters; the sensor "
@@ -146,9 +135,9 @@ TEST(ProfileToolProgramTest, NewRefusesAnExistingFileAndFaultyValues) {
     EXPECT_FALSE(fs::exists(installation.CustomSensorFolder() / "QAS.P00"));
 
     const platform::ChildResult replaced =
-        RunTool(installation, NewArguments("PRD.P00", {"--replace"}), "secret\n");
+        installation.RunProfileTool(NewArguments("PRD.P00", {"--replace"}), "secret\n");
     EXPECT_EQ(replaced.exitCode, 0) << replaced.errors;
-    EXPECT_EQ(RunTool(installation, {"check", "PRD.P00"}).exitCode, 0);
+    EXPECT_EQ(installation.RunProfileTool({"check", "PRD.P00"}).exitCode, 0);
 }
 
 // A profile with one fault of each kind that the sensor reports, the line that check names
@@ -197,7 +186,7 @@ TEST(ProfileToolProgramTest, CheckNamesTheFailingFieldAndGivesTheSensorsError) {
         installation.WriteInSensorFolder(profile.name + ".P00", profile.content);
         arguments.push_back(profile.name + ".P00");
     }
-    const platform::ChildResult checked = RunTool(installation, arguments);
+    const platform::ChildResult checked = installation.RunProfileTool(arguments);
     EXPECT_EQ(checked.exitCode, 1);
     EXPECT_EQ(checked.errors, "");
     for (const FaultyProfile& profile : FaultyProfiles()) {
@@ -222,7 +211,7 @@ TEST(ProfileToolProgramTest, CheckWarnsWhenOthersMayReadAProfile) {
     Installation installation;
     const fs::path path = installation.WriteInSensorFolder("PRD.P00", ProfileText());
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
-    const platform::ChildResult checked = RunTool(installation, {"check", "PRD.P00"});
+    const platform::ChildResult checked = installation.RunProfileTool({"check", "PRD.P00"});
     EXPECT_EQ(checked.exitCode, 0);
     EXPECT_EQ(checked.output,
               "PRD.P00: the sensor accepts this profile\n"
@@ -231,7 +220,7 @@ TEST(ProfileToolProgramTest, CheckWarnsWhenOthersMayReadAProfile) {
               "in it is only scrambled, not encrypted\n");
 
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(RunTool(installation, {"check", "PRD.P00"}).output,
+    EXPECT_EQ(installation.RunProfileTool({"check", "PRD.P00"}).output,
               "PRD.P00: the sensor accepts this profile\n"
               "PRD.P00: password: well formed, check digit right, length right\n");
 }
@@ -247,7 +236,7 @@ TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefus
         "# GSNG: OTHER     : PRD.P00#\r\n"
         "# GSNX: OTHER     : Item=No_of_Locks,Sensor=\"SAP Vantorix\"\r\n");
     const platform::ChildResult accepted =
-        RunTool(installation, {"listing", "SAP Vantorix.Gbl", "locks CH=1"});
+        installation.RunProfileTool({"listing", "SAP Vantorix.Gbl", "locks CH=1"});
     EXPECT_EQ(accepted.exitCode, 0);
     EXPECT_EQ(accepted.errors, "");
     EXPECT_EQ(accepted.output,
@@ -270,7 +259,7 @@ TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefus
 
     const std::string refusal = "Error 1029: Invalid Sensor-Allocation...";
     const platform::ChildResult refused =
-        RunTool(installation, {"listing", "SAP Vantorix.Gbl", "OTHER"});
+        installation.RunProfileTool({"listing", "SAP Vantorix.Gbl", "OTHER"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.errors, "");
     EXPECT_EQ(refused.output.substr(0, refused.output.find('\n', refused.output.find('\n') + 1)),
@@ -281,7 +270,7 @@ TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefus
     // The sensor itself, started for the same sensor of the global listing.
     EXPECT_EQ(installation.Run({"GLOBAL", "OTHER"}).output, ErrorDocumentFor(refusal));
 
-    const platform::ChildResult missing = RunTool(installation, {"listing", "Vantorix.Prf"});
+    const platform::ChildResult missing = installation.RunProfileTool({"listing", "Vantorix.Prf"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.output, "");
     EXPECT_EQ(missing.errors,
@@ -307,7 +296,7 @@ TEST(ProfileToolProgramTest, Help) {
         {{}, 2, "", tool::ToolHelp()},
     };
     for (const Case& c : cases) {
-        const platform::ChildResult result = RunTool(installation, c.arguments);
+        const platform::ChildResult result = installation.RunProfileTool(c.arguments);
         const std::string name = c.arguments.empty() ? "(none)" : c.arguments.front();
         EXPECT_EQ(result.exitCode, c.exitCode) << name;
         EXPECT_EQ(result.output, c.output) << name;
