@@ -85,8 +85,7 @@ std::string LabelText(LabelKind kind, const std::string& entry) {
 }
 
 // The line of one entry. Labels are shown only for a listing that the sensor takes.
-std::string EntryText(const ListedEntry& listed, std::size_t number,
-                      std::optional<LabelKind> labelKind) {
+std::string EntryText(const ListedEntry& listed, std::size_t number, const LabelKind* labelKind) {
     std::string text = "system " + std::to_string(number);
     if (listed.entry.empty()) {
         return text +
@@ -94,7 +93,7 @@ std::string EntryText(const ListedEntry& listed, std::size_t number,
                "but reads no profile for it";
     }
     text += " " + Quoted(listed.entry);
-    if (labelKind) {
+    if (labelKind != nullptr) {
         text += LabelText(*labelKind, listed.entry);
     }
     if (listed.lastLine != listed.firstLine) {
@@ -150,8 +149,7 @@ ListingReport ReportListing(std::string_view path, std::string_view text,
     const bool accepted = !reading.failure;
     ReportVerdict(reading, request, report);
     report.Add(SourcesText(request));
-    const std::optional<LabelKind> labelKind =
-        accepted ? std::optional(reading.listing.labelKind) : std::nullopt;
+    const LabelKind* labelKind = accepted ? &reading.listing.labelKind : nullptr;
     std::size_t number = 0;
     for (const ListedEntry& listed : ListedEntries(reading)) {
         report.Add(listed.firstLine, EntryText(listed, ++number, labelKind));

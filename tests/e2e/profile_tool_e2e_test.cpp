@@ -48,15 +48,15 @@ TEST(ProfileToolProgramTest, EncodePrintsAStoredValueThatTheSensorDecodes) {
     for (const platform::ChildResult& result : {first, second}) {
         EXPECT_EQ(result.exitCode, 0);
         EXPECT_EQ(result.errors, "");
-        ASSERT_EQ(result.output.size(), kStoredPasswordLength + 1) << result.output;
-        EXPECT_EQ(result.output.back(), '\n');
         const std::string stored = result.output.substr(0, kStoredPasswordLength);
+        EXPECT_EQ(result.output, AsStandardOutput(stored + "\n"));
         for (char c : stored) {
             EXPECT_TRUE(c > ' ' && c <= '~') << "stored: " << stored;
         }
         EXPECT_EQ(DecodeProfilePassword(stored, MakeProfileKey()).password, "Pa55 word!");
     }
-    EXPECT_NE(first.output, second.output) << "each run draws another key offset and filler";
+    EXPECT_NE(first.output, AsStandardOutput(second.output))
+        << "each run draws another key offset and filler";
 }
 
 TEST(ProfileToolProgramTest, EncodeRefusesWhatCannotBeStored) {
@@ -83,7 +83,7 @@ TEST(ProfileToolProgramTest, EncodeRefusesWhatCannotBeStored) {
         const platform::ChildResult result = installation.RunProfileTool(c.arguments, c.input);
         EXPECT_EQ(result.exitCode, 2) << c.message;
         EXPECT_EQ(result.output, "") << c.message;
-        EXPECT_EQ(result.errors, "trevalunda-profile: " + c.message + "\n");
+        EXPECT_EQ(result.errors, AsStandardOutput("trevalunda-profile: " + c.message + "\n"));
     }
 }
 
@@ -92,7 +92,7 @@ TEST(ProfileToolProgramTest, NewWritesAProfileThatTheSensorReadsAndCheckAccepts)
     const platform::ChildResult made =
         installation.RunProfileTool(NewArguments("PRD.P00"), "s3cret pass\r\n");
     EXPECT_EQ(made.exitCode, 0) << made.errors;
-    EXPECT_EQ(made.output, "profile PRD.P00 written\n");
+    EXPECT_EQ(made.output, AsStandardOutput("profile PRD.P00 written\n"));
     EXPECT_EQ(made.errors, "");
 
     const std::string text = ReadFile(installation.CustomSensorFolder() / "PRD.P00");
@@ -105,9 +105,10 @@ TEST(ProfileToolProgramTest, NewWritesAProfileThatTheSensorReadsAndCheckAccepts)
 
     const platform::ChildResult checked = installation.RunProfileTool({"check", "PRD.P00"});
     EXPECT_EQ(checked.exitCode, 0);
-    EXPECT_EQ(checked.output,
-              "PRD.P00: the sensor accepts this profile\n"
-              "PRD.P00: password: well formed, check digit right, length right\n");
+    EXPECT_EQ(
+        checked.output,
+        AsStandardOutput("PRD.P00: the sensor accepts this profile\n"
+                         "PRD.P00: password: well formed, check digit right, length right\n"));
 }
 
 TEST(ProfileToolProgramTest, NewRefusesAnExistingFileAndFaultyValues) {
@@ -116,22 +117,25 @@ TEST(ProfileToolProgramTest, NewRefusesAnExistingFileAndFaultyValues) {
     const platform::ChildResult exists =
         installation.RunProfileTool(NewArguments("PRD.P00"), "secret\n");
     EXPECT_EQ(exists.exitCode, 2);
-    EXPECT_EQ(exists.errors, "trevalunda-profile: PRD.P00 exists; give --replace to replace it\n");
+    EXPECT_EQ(
+        exists.errors,
+        AsStandardOutput("trevalunda-profile: PRD.P00 exists; give --replace to replace it\n"));
     EXPECT_EQ(ReadFile(installation.CustomSensorFolder() / "PRD.P00"), "old");
 
     const platform::ChildResult twice = installation.RunProfileTool(
         NewArguments("QAS.P00", {"--destination=QASQASQASQAS"}), "secret\n");
     EXPECT_EQ(twice.exitCode, 2);
     EXPECT_EQ(twice.output, "");
-    EXPECT_EQ(twice.errors, "trevalunda-profile: --destination is given twice\n");
+    EXPECT_EQ(twice.errors, AsStandardOutput("trevalunda-profile: --destination is given twice\n"));
 
     std::vector<std::string> arguments = NewArguments("QAS.P00");
     arguments[5] = "QASQASQASQAS";  // the value of --destination
     const platform::ChildResult tooLong = installation.RunProfileTool(arguments, "secret\n");
     EXPECT_EQ(tooLong.exitCode, 2);
     EXPECT_EQ(tooLong.errors,
-              "trevalunda-profile: --destination (Destination:) has 12 characters; the sensor "
-              "takes at most 11\n");
+              AsStandardOutput(
+                  "trevalunda-profile: --destination (Destination:) has 12 characters; the sensor "
+                  "takes at most 11\n"));
     EXPECT_FALSE(fs::exists(installation.CustomSensorFolder() / "QAS.P00"));
 
     const platform::ChildResult replaced =
@@ -191,11 +195,12 @@ TEST(ProfileToolProgramTest, CheckNamesTheFailingFieldAndGivesTheSensorsError) {
     EXPECT_EQ(checked.errors, "");
     for (const FaultyProfile& profile : FaultyProfiles()) {
         const std::string file = profile.name + ".P00";
-        EXPECT_NE(checked.output.find(
-                      file + ": the sensor refuses this profile: " + profile.message + "\n"),
+        EXPECT_NE(checked.output.find(AsStandardOutput(
+                      file + ": the sensor refuses this profile: " + profile.message + "\n")),
                   std::string::npos)
             << checked.output;
-        EXPECT_NE(checked.output.find("\n" + profile.finding + "\n"), std::string::npos)
+        EXPECT_NE(checked.output.find(AsStandardOutput("\n" + profile.finding + "\n")),
+                  std::string::npos)
             << profile.name << "\n"
             << checked.output;
         // The sensor itself, reading the same profile for a single-system run.
@@ -213,16 +218,19 @@ TEST(ProfileToolProgramTest, CheckWarnsWhenOthersMayReadAProfile) {
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
     const platform::ChildResult checked = installation.RunProfileTool({"check", "PRD.P00"});
     EXPECT_EQ(checked.exitCode, 0);
-    EXPECT_EQ(checked.output,
-              "PRD.P00: the sensor accepts this profile\n"
-              "PRD.P00: password: well formed, check digit right, length right\n"
-              "PRD.P00: warning: users other than its owner may read this file, and the password "
-              "in it is only scrambled, not encrypted\n");
+    EXPECT_EQ(
+        checked.output,
+        AsStandardOutput(
+            "PRD.P00: the sensor accepts this profile\n"
+            "PRD.P00: password: well formed, check digit right, length right\n"
+            "PRD.P00: warning: users other than its owner may read this file, and the password "
+            "in it is only scrambled, not encrypted\n"));
 
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(installation.RunProfileTool({"check", "PRD.P00"}).output,
-              "PRD.P00: the sensor accepts this profile\n"
-              "PRD.P00: password: well formed, check digit right, length right\n");
+    EXPECT_EQ(
+        installation.RunProfileTool({"check", "PRD.P00"}).output,
+        AsStandardOutput("PRD.P00: the sensor accepts this profile\n"
+                         "PRD.P00: password: well formed, check digit right, length right\n"));
 }
 
 TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefuses) {
@@ -239,43 +247,48 @@ TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefus
         installation.RunProfileTool({"listing", "SAP Vantorix.Gbl", "locks CH=1"});
     EXPECT_EQ(accepted.exitCode, 0);
     EXPECT_EQ(accepted.errors, "");
-    EXPECT_EQ(accepted.output,
-              "SAP Vantorix.Gbl: the sensor accepts this listing\n"
-              "SAP Vantorix.Gbl: global listing: systems from the lines that begin with \"# GSNG: "
-              "LOCKS     \", the parameter text from the first line that begins with \"# GSNX: "
-              "LOCKS     \" (in any letter case)\n"
-              "SAP Vantorix.Gbl:2: system 1 \"PRD.P00\", label \"PRD\"\n"
-              "SAP Vantorix.Gbl:2: system 2 is empty: nothing stands before its \"#\"; the "
-              "sensor counts it in NoSystems but reads no profile for it\n"
-              "SAP Vantorix.Gbl:2: system 3 \"QAS.P00\", label \"QAS\"; it runs on to line 3 "
-              "because line 2 does not end with \"#\"\n"
-              "SAP Vantorix.Gbl:3: system 4 \"DEV.P00\", label \"DEV\"; it has no closing \"#\", "
-              "and the sensor takes it as the last system all the same\n"
-              "SAP Vantorix.Gbl:4: item \"No_of_Locks\"\n"
-              "SAP Vantorix.Gbl:4: label kind Alias: each system's channel is named by its entry "
-              "without the last 4 characters\n"
-              "SAP Vantorix.Gbl:4: parameter text \" Item=No_of_Locks\" replaces the command "
-              "line's\n");
+    EXPECT_EQ(
+        accepted.output,
+        AsStandardOutput(
+            "SAP Vantorix.Gbl: the sensor accepts this listing\n"
+            "SAP Vantorix.Gbl: global listing: systems from the lines that begin with \"# GSNG: "
+            "LOCKS     \", the parameter text from the first line that begins with \"# GSNX: "
+            "LOCKS     \" (in any letter case)\n"
+            "SAP Vantorix.Gbl:2: system 1 \"PRD.P00\", label \"PRD\"\n"
+            "SAP Vantorix.Gbl:2: system 2 is empty: nothing stands before its \"#\"; the "
+            "sensor counts it in NoSystems but reads no profile for it\n"
+            "SAP Vantorix.Gbl:2: system 3 \"QAS.P00\", label \"QAS\"; it runs on to line 3 "
+            "because line 2 does not end with \"#\"\n"
+            "SAP Vantorix.Gbl:3: system 4 \"DEV.P00\", label \"DEV\"; it has no closing \"#\", "
+            "and the sensor takes it as the last system all the same\n"
+            "SAP Vantorix.Gbl:4: item \"No_of_Locks\"\n"
+            "SAP Vantorix.Gbl:4: label kind Alias: each system's channel is named by its entry "
+            "without the last 4 characters\n"
+            "SAP Vantorix.Gbl:4: parameter text \" Item=No_of_Locks\" replaces the command "
+            "line's\n"));
 
     const std::string refusal = "Error 1029: Invalid Sensor-Allocation...";
     const platform::ChildResult refused =
         installation.RunProfileTool({"listing", "SAP Vantorix.Gbl", "OTHER"});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.errors, "");
-    EXPECT_EQ(refused.output.substr(0, refused.output.find('\n', refused.output.find('\n') + 1)),
-              "SAP Vantorix.Gbl: the sensor refuses this listing: " + refusal +
-                  "\n"
-                  "SAP Vantorix.Gbl:6: the sensor's parameter line does not hold "
-                  "Sensor=\"SAP Trevalunda\" (Error 1029)");
+    const std::size_t secondLineEnd = refused.output.find('\n', refused.output.find('\n') + 1);
+    EXPECT_EQ(refused.output.substr(0, secondLineEnd + 1),
+              AsStandardOutput("SAP Vantorix.Gbl: the sensor refuses this listing: " + refusal +
+                               "\n"
+                               "SAP Vantorix.Gbl:6: the sensor's parameter line does not hold "
+                               "Sensor=\"SAP Trevalunda\" (Error 1029)\n"));
     // The sensor itself, started for the same sensor of the global listing.
     EXPECT_EQ(installation.Run({"GLOBAL", "OTHER"}).output, ErrorDocumentFor(refusal));
 
     const platform::ChildResult missing = installation.RunProfileTool({"listing", "Vantorix.Prf"});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.output, "");
-    EXPECT_EQ(missing.errors,
-              "trevalunda-profile: Vantorix.Prf: no such file; the sensor would stop with Error "
-              "1002: Profile Vantorix.Prf is missing...\n");
+    EXPECT_EQ(
+        missing.errors,
+        AsStandardOutput(
+            "trevalunda-profile: Vantorix.Prf: no such file; the sensor would stop with Error "
+            "1002: Profile Vantorix.Prf is missing...\n"));
     EXPECT_EQ(installation.Run({"PRD", "ITEM=No_of_Locks"}).output,
               ErrorDocumentFor("Error 1002: Profile Vantorix.Prf is missing..."));
 }
@@ -299,8 +312,8 @@ TEST(ProfileToolProgramTest, Help) {
         const platform::ChildResult result = installation.RunProfileTool(c.arguments);
         const std::string name = c.arguments.empty() ? "(none)" : c.arguments.front();
         EXPECT_EQ(result.exitCode, c.exitCode) << name;
-        EXPECT_EQ(result.output, c.output) << name;
-        EXPECT_EQ(result.errors, c.errors) << name;
+        EXPECT_EQ(result.output, AsStandardOutput(c.output)) << name;
+        EXPECT_EQ(result.errors, AsStandardOutput(c.errors)) << name;
     }
 }
 
