@@ -42,9 +42,8 @@ Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
     }
     InstallationSettings settings;
     platform::TextReader reader(text);
-    int lineNumber = 0;
     while (auto piece = reader.Read(text.size())) {
-        ++lineNumber;
+        const int lineNumber = reader.LineNumber();
         platform::StripLineEnd(*piece);
         const std::string_view line = Trim(*piece);
         if (line.empty() || line.front() == ';' || line.front() == '#') {

@@ -60,15 +60,9 @@ std::string ItemOf(std::string_view parameters) {
 template <typename LineHandler>
 void ForEachLine(std::string_view text, LineHandler handle) {
     platform::TextReader reader(text);
-    int lineNumber = 0;
-    bool lineStarts = true;
     while (auto line = reader.Read(kLineRead)) {
-        if (lineStarts) {
-            ++lineNumber;
-        }
-        lineStarts = line->back() == '\n';
         platform::StripLineEnd(*line);
-        if (!handle(std::string_view(*line), lineNumber)) {
+        if (!handle(std::string_view(*line), reader.LineNumber())) {
             return;
         }
     }

@@ -92,13 +92,8 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
     ProfileReading reading;
     platform::TextReader reader(content);
     const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
-    int lineNumber = 0;
-    bool lineStarts = true;
     while (auto line = reader.Read(readSize)) {
-        if (lineStarts) {
-            ++lineNumber;
-        }
-        lineStarts = line->back() == '\n';
+        const int lineNumber = reader.LineNumber();
         platform::StripLineEnd(*line);
         if (line->size() < kLabelLength) {
             continue;

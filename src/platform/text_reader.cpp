@@ -27,6 +27,10 @@ std::optional<std::string> TextReader::Read(std::size_t maxChars) {
     }
     std::string piece = text_.substr(position_, end - position_);
     position_ = end;
+    if (lineStarts_) {
+        ++lineNumber_;
+    }
+    lineStarts_ = piece.back() == '\n';
     return piece;
 }
 

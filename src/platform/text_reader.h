@@ -17,9 +17,15 @@ class TextReader {
     // one comes sooner; a longer line goes on in the next read. Nothing at the end of the text.
     std::optional<std::string> Read(std::size_t maxChars);
 
+    // The line of the text, counted from 1, that the last piece read belongs to: the rest of a
+    // long line keeps the number of its line.
+    int LineNumber() const { return lineNumber_; }
+
   private:
     std::string text_;
     std::size_t position_ = 0;
+    int lineNumber_ = 0;
+    bool lineStarts_ = true;
 };
 
 // Removes one trailing carriage return and then one trailing line feed, in that order.

@@ -36,6 +36,15 @@ TEST(TextReaderTest, ReadsLikeWindowsTextMode) {
     }
 }
 
+TEST(TextReaderTest, RestOfALongLineKeepsItsLineNumber) {
+    TextReader reader("abcdefg\nh\n\ni");
+    std::vector<int> lines;
+    while (reader.Read(3)) {
+        lines.push_back(reader.LineNumber());
+    }
+    EXPECT_EQ(lines, (std::vector<int>{1, 1, 1, 2, 3, 4}));
+}
+
 TEST(TextReaderTest, StripLineEndRemovesCarriageReturnThenLineFeed) {
     struct Case {
         std::string line;
