@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 #include "rfcsim/internal_table.h"
 #include "rfcsim/remote_functions.h"
 #include "rfcsim/structures.h"

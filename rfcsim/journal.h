@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 
 namespace trevalunda::rfcsim {
 

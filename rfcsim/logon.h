@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 #include "rfcsim/landscape.h"
 
 namespace trevalunda::rfcsim {

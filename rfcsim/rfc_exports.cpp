@@ -4,7 +4,7 @@
 
 #include <type_traits>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 #include "rfcsim/simulator.h"
 
 namespace {

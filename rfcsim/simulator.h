@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 #include "rfcsim/internal_table.h"
 #include "rfcsim/journal.h"
 #include "rfcsim/landscape.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 
 namespace trevalunda::rfcsim {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/text_reader.h"
 

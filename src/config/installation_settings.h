@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/fatal.h"
-#include "output/output_mode.h"
+#include "base/output_mode.h"
+#include "base/result.h"
 
 namespace trevalunda {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/text_reader.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/text_reader.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "output/fatal.h"
+#include "base/result.h"
 
 namespace trevalunda {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 #include "support/fake_file_system.h"
 
 namespace trevalunda {

@@ -1,6 +1,6 @@
 #include "config/system_profile.h"
 
-#include "config/text_rules.h"
+#include "base/text.h"
 #include "platform/text_reader.h"
 
 namespace trevalunda {

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
 #include "config/profile_password.h"
-#include "output/fatal.h"
 
 namespace trevalunda {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/fatal.h"
-#include "rfc/rfc_api.h"
+#include "base/result.h"
+#include "classic_rfc_api.h"
 
 namespace trevalunda {
 

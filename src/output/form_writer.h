@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/output_mode.h"
+#include "base/output_mode.h"
 
 namespace trevalunda {
 

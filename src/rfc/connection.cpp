@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "base/text.h"
 #include "config/system_profile.h"
-#include "config/text_rules.h"
 #include "output/output_sink.h"
 #include "output/run_log.h"
 #include "platform/file_system.h"

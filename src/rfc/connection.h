@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 
 namespace trevalunda {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "output/fatal.h"
-#include "rfc/rfc_api.h"
+#include "base/result.h"
+#include "classic_rfc_api.h"
 #include "rfc/structures.h"
 
 namespace trevalunda {

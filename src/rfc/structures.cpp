@@ -1,6 +1,6 @@
 #include "rfc/structures.h"
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 
 namespace trevalunda {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 
 namespace trevalunda {
 

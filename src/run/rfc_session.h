@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "output/fatal.h"
+#include "base/result.h"
 #include "rfc/connection.h"
 #include "rfc/remote_calls.h"
 #include "rfc/rfc_library.h"

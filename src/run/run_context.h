@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "output/fatal.h"
+#include "base/result.h"
 #include "run/parameter_text.h"
 
 namespace trevalunda {

@@ -1,8 +1,8 @@
 #include "tool/listing_command.h"
 
+#include "base/text.h"
 #include "config/profile_location.h"
 #include "config/sensor_listing.h"
-#include "config/text_rules.h"
 #include "platform/file_system.h"
 #include "run/run_context.h"
 #include "tool/help_text.h"

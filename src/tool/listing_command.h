@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "output/fatal.h"
+#include "base/result.h"
 #include "tool/tool_services.h"
 
 namespace trevalunda::tool {

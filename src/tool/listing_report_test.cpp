@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/text_rules.h"
+#include "base/text.h"
 
 namespace trevalunda::tool {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "output/fatal.h"
+#include "base/result.h"
 #include "tool/tool_services.h"
 
 namespace trevalunda::tool {

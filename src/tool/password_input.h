@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "output/fatal.h"
+#include "base/result.h"
 #include "tool/tool_services.h"
 
 namespace trevalunda::tool {

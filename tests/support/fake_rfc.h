@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "rfc/rfc_api.h"
+#include "classic_rfc_api.h"
 #include "rfc/rfc_library.h"
 
 namespace trevalunda::testing {

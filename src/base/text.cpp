@@ -1,4 +1,4 @@
-#include "config/text_rules.h"
+#include "base/text.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "output/output_mode.h"
+#include "base/output_mode.h"
 
 #include <array>
 #include <utility>
