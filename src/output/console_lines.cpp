@@ -4,7 +4,7 @@
 
 namespace trevalunda {
 
-void PrintLabelValue(OutputSink& out, std::string_view label, int indent, int width,
+void PrintLabelValue(platform::OutputSink& out, std::string_view label, int indent, int width,
                      std::string_view value) {
     std::string line(static_cast<std::size_t>(std::max(indent, 0)), ' ');
     line += label;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/output_sink.h"
+#include "platform/output_sink.h"
 
 namespace trevalunda {
 
@@ -12,7 +12,7 @@ inline constexpr std::string_view kItemTitle = "Trevalunda";
 inline constexpr std::string_view kVersionText = "Vers 4.3 / 29.08.22";
 
 // Prints "<indent blanks><label padded to width> : <value>\n"; a longer label is printed whole.
-void PrintLabelValue(OutputSink& out, std::string_view label, int indent, int width,
+void PrintLabelValue(platform::OutputSink& out, std::string_view label, int indent, int width,
                      std::string_view value);
 
 // The progress lines of a run, without their line ends. Each takes the time of day it shows.

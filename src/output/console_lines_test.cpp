@@ -21,7 +21,7 @@ TEST(ConsoleLinesTest, PrintLabelValuePadsTheLabel) {
         {"key", 2, 5, "  key   : ABC\n"},
     };
     for (const Case& c : cases) {
-        StringSink out;
+        platform::StringSink out;
         PrintLabelValue(out, c.label, c.indent, c.width, "ABC");
         EXPECT_EQ(out.Text(), c.expected) << c.label;
     }

@@ -4,9 +4,9 @@
 
 #include "base/text.h"
 #include "config/system_profile.h"
-#include "output/output_sink.h"
 #include "output/run_log.h"
 #include "platform/file_system.h"
+#include "platform/output_sink.h"
 #include "rfc/rfc_library.h"
 
 namespace trevalunda {
@@ -32,7 +32,7 @@ char* TextOrNull(std::string& text) {
 }  // namespace
 
 RfcConnector::RfcConnector(const RfcFunctions& functions, platform::FileSystem& files,
-                           OutputSink& out, RunLog& log)
+                           platform::OutputSink& out, RunLog& log)
     : functions_(functions), files_(files), out_(out), log_(log) {}
 
 RfcHandle RfcConnector::OpenConnection(const SystemProfile& profile,

@@ -8,8 +8,8 @@ namespace trevalunda {
 
 namespace platform {
 class FileSystem;
-}
 class OutputSink;
+}  // namespace platform
 class RunLog;
 struct RfcFunctions;
 struct SystemProfile;
@@ -26,8 +26,8 @@ struct LogonOverrides {
 // as the library saw them.
 class RfcConnector {
   public:
-    RfcConnector(const RfcFunctions& functions, platform::FileSystem& files, OutputSink& out,
-                 RunLog& log);
+    RfcConnector(const RfcFunctions& functions, platform::FileSystem& files,
+                 platform::OutputSink& out, RunLog& log);
 
     // Logs on with the profile's data; the connection handle, 0 when the logon failed. With a
     // prepared configuration "SapRfc.<destination>" in the working folder, that file is
@@ -41,7 +41,7 @@ class RfcConnector {
 
     const RfcFunctions& functions_;
     platform::FileSystem& files_;
-    OutputSink& out_;
+    platform::OutputSink& out_;
     RunLog& log_;
 
     std::string destination_;

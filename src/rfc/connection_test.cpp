@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "config/system_profile.h"
-#include "output/output_sink.h"
 #include "output/run_log.h"
+#include "platform/output_sink.h"
 #include "support/fake_file_system.h"
 #include "support/fake_rfc.h"
 
@@ -32,7 +32,7 @@ class ConnectionTest : public ::testing::Test {
   protected:
     RfcFunctions functions_ = testing::FakeRfcFunctions();
     testing::FakeFileSystem files_;
-    StringSink out_;
+    platform::StringSink out_;
     RunLog log_{files_, "trace.log"};
     RfcConnector connector_{functions_, files_, out_, log_};
 };

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "output/console_lines.h"
-#include "output/output_sink.h"
+#include "platform/output_sink.h"
 #include "platform/process.h"
 #include "rfc/rfc_library.h"
 
@@ -21,7 +21,7 @@ std::string_view FieldText(const char (&field)[Size]) {
 
 // What the error handler needs; the library calls it without any context of the sensor's.
 struct ErrorHandlerContext {
-    OutputSink* out = nullptr;
+    platform::OutputSink* out = nullptr;
     const RfcFunctions* functions = nullptr;
 };
 
@@ -37,7 +37,7 @@ extern "C" void ReportRfcError(char* operation) noexcept {
 
 }  // namespace
 
-void PrintRfcErrorReport(OutputSink& out, const RfcFunctions& functions,
+void PrintRfcErrorReport(platform::OutputSink& out, const RfcFunctions& functions,
                          std::string_view operation) {
     out.Write("RFC error\n");
     PrintLabelValue(out, "operation/code", 0, kLabelWidth, operation);
@@ -55,7 +55,7 @@ void PrintRfcErrorReport(OutputSink& out, const RfcFunctions& functions,
     out.Flush();
 }
 
-RfcErrorHandler InstallRfcErrorHandler(OutputSink& out, const RfcFunctions& functions) {
+RfcErrorHandler InstallRfcErrorHandler(platform::OutputSink& out, const RfcFunctions& functions) {
     errorHandlerContext = {&out, &functions};
     return ReportRfcError;
 }

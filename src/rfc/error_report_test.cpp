@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "output/output_sink.h"
+#include "platform/output_sink.h"
 #include "support/fake_rfc.h"
 
 namespace trevalunda {
@@ -15,7 +15,7 @@ TEST(ErrorReportTest, PrintsTheLibrarysLastError) {
     std::strcpy(testing::fakeRfc.lastError.key, "RFC_ERROR_LOGON_FAILURE");
     std::strcpy(testing::fakeRfc.lastError.status, "st");
     std::memset(testing::fakeRfc.lastError.message, 'm', sizeof testing::fakeRfc.lastError.message);
-    StringSink out;
+    platform::StringSink out;
     PrintRfcErrorReport(out, functions, "ItCreate EXCLUSIVE_LOCK_WAITERS");
     EXPECT_EQ(out.Text(),
               "RFC error\n"

@@ -9,9 +9,9 @@
 #include "config/profile_location.h"
 #include "config/profile_password.h"
 #include "config/sensor_listing.h"
-#include "output/output_sink.h"
 #include "output/result_document.h"
 #include "output/run_log.h"
+#include "platform/output_sink.h"
 #include "run/exit_code.h"
 #include "run/rfc_session.h"
 #include "run/run_context.h"
@@ -25,7 +25,7 @@ class FileSystem;
 // What a run needs of the world around it.
 struct RunServices {
     platform::FileSystem& files;
-    OutputSink& out;
+    platform::OutputSink& out;
     std::function<std::string()> timeOfDay;
     std::string executablePath;
 };

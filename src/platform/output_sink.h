@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace trevalunda {
+namespace trevalunda::platform {
 
 // Where the sensor's output goes: standard output in the program, a string in tests.
 class OutputSink {
@@ -28,4 +28,4 @@ class StringSink final : public OutputSink {
     std::string text_;
 };
 
-}  // namespace trevalunda
+}  // namespace trevalunda::platform
