@@ -21,6 +21,9 @@ enum class LabelKind {
     Sid,      // the profile's destination
 };
 
+// The item whose multi-system run writes one lock-count channel per system.
+inline constexpr std::string_view kLockItem = "No_of_Locks";
+
 // What a listing says a multi-system run serves.
 struct SensorListing {
     std::string SystemList;  // profile file names, each ended by "#"

@@ -31,9 +31,15 @@ class FormWriter {
                                 bool& discardDocument) const = 0;
     virtual std::string Channel(const ChannelEntry& channel) const = 0;
     virtual std::string Closing() const = 0;
+    // What completes the output when a fatal failure ends a run whose document's opening has
+    // already been written.
+    virtual std::string FailureAfterOpening(std::string_view message) const = 0;
 };
 
 std::unique_ptr<FormWriter> MakeFormWriter(OutputMode mode);
+
+// The error document for a message: in every mode the same XML document.
+std::string ErrorDocument(std::string_view message);
 
 // "&", "<" and ">" written as XML entities, so that a text from outside cannot break the
 // document.

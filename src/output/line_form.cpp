@@ -28,6 +28,11 @@ class LineForm final : public FormWriter {
     }
 
     std::string Closing() const override { return "\n"; }
+
+    // The front-end reads a whole error document in place of the pieces written so far.
+    std::string FailureAfterOpening(std::string_view message) const override {
+        return ErrorDocument(message);
+    }
 };
 
 }  // namespace

@@ -52,8 +52,7 @@ void ResultDocument::CloseText() {
 
 void ResultDocument::AddChannel(std::string_view name, std::string_view value,
                                 std::string_view unit) {
-    ++channelCounter_;
-    text_ += writer_->Channel({name, value, unit, channelCounter_, selectedChannel_});
+    text_ += ChannelPiece(name, value, unit);
 }
 
 void ResultDocument::CloseDocument() {
@@ -68,12 +67,29 @@ void ResultDocument::MakeErrorDocument(std::string_view message) {
     text_ = ErrorDocument(message);
 }
 
-std::string ErrorDocument(std::string_view message) {
-    return "<Prtg>\n" + ErrorDocumentCompletion(message);
+std::string ResultDocument::OpeningPiece() {
+    openingWritten_ = true;
+    return writer_->Opening();
 }
 
-std::string ErrorDocumentCompletion(std::string_view message) {
-    return "<Error>1</Error>\n<Text>" + EscapeXml(message) + "</Text>\n</Prtg>\n";
+std::string ResultDocument::ChannelPiece(std::string_view name, std::string_view value,
+                                         std::string_view unit) {
+    ++channelCounter_;
+    return writer_->Channel({name, value, unit, channelCounter_, selectedChannel_});
+}
+
+std::string ResultDocument::TextPiece(std::string_view text) {
+    bool discardDocument = false;
+    std::string piece = writer_->TextStart() + writer_->Text(text);
+    const std::string end = writer_->TextEnd(selectedChannel_, discardDocument);
+    if (discardDocument) {
+        piece.clear();
+    }
+    return piece + end + writer_->Closing();
+}
+
+std::string ResultDocument::FailurePiece(std::string_view message) const {
+    return openingWritten_ ? writer_->FailureAfterOpening(message) : ErrorDocument(message);
 }
 
 std::string GroupThousands(std::string_view digits) {

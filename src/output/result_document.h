@@ -29,6 +29,7 @@ class ResultDocument {
     // no channel is selected.
     void SelectChannel(std::optional<long> channel) { selectedChannel_ = channel; }
 
+    // Building the whole document, then writing it.
     void OpenDocument();
     void OpenText();
     void AppendText(std::string_view text);
@@ -37,6 +38,17 @@ class ResultDocument {
     void CloseDocument();
     void ClearDocument();
     void MakeErrorDocument(std::string_view message);
+
+    // Writing the document in pieces, each as soon as it is known (a multi-system run): the
+    // opening, one channel at a time, and the text with the closing. The pieces leave the
+    // document's own text alone; channels count as AddChannel's do.
+    std::string OpeningPiece();
+    std::string ChannelPiece(std::string_view name, std::string_view value, std::string_view unit);
+    std::string TextPiece(std::string_view text);
+
+    // What reaches the host when a fatal failure ends the run: the error document, or, after
+    // the opening piece, what the form writes to complete the output.
+    std::string FailurePiece(std::string_view message) const;
 
     const std::string& Text() const { return text_; }
     int ChannelCounter() const { return channelCounter_; }
@@ -47,14 +59,8 @@ class ResultDocument {
     std::string text_;
     int channelCounter_ = 0;
     std::optional<long> selectedChannel_;
+    bool openingWritten_ = false;
 };
-
-// The error document for a message, in every mode the same.
-std::string ErrorDocument(std::string_view message);
-
-// The error document without its first line "<Prtg>\n": what completes an XML document whose
-// opening has already been written when a fatal failure ends the run.
-std::string ErrorDocumentCompletion(std::string_view message);
 
 // Separates thousands and millions of a decimal digit text with "." ("1234567" reads
 // "1.234.567"); a third separator is never inserted ("1234567890" reads "1234.567.890").

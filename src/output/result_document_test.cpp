@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "output/form_writer.h"
+
 namespace trevalunda {
 namespace {
 

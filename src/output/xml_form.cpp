@@ -25,6 +25,11 @@ std::string EscapeXml(std::string_view text) {
 
 namespace {
 
+// The error flag and the message, and the end of the document.
+std::string ErrorElements(std::string_view message) {
+    return "<Error>1</Error>\n<Text>" + EscapeXml(message) + "</Text>\n</Prtg>\n";
+}
+
 // PRTG's EXE/XML form, also read by the Lumotex and Morvale front-ends.
 class XmlForm final : public FormWriter {
   public:
@@ -44,9 +49,19 @@ class XmlForm final : public FormWriter {
     }
 
     std::string Closing() const override { return "\n</Prtg>\n"; }
+
+    // The document under way is completed with the error, so that the channels already
+    // written reach the host together with the reason the rest is missing.
+    std::string FailureAfterOpening(std::string_view message) const override {
+        return ErrorElements(message);
+    }
 };
 
 }  // namespace
+
+std::string ErrorDocument(std::string_view message) {
+    return "<Prtg>\n" + ErrorElements(message);
+}
 
 std::unique_ptr<FormWriter> MakeXmlForm() {
     return std::make_unique<XmlForm>();

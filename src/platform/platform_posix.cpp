@@ -220,8 +220,8 @@ void EndProcess(int exitCode) {
     std::_Exit(exitCode);
 }
 
-std::string DefaultRfcLibraryName() {
-    return "librfccm.so";
+bool UsesWindowsLibraries() {
+    return false;
 }
 
 LoadedLibrary LoadSharedLibrary(const std::string& path) {

@@ -238,8 +238,8 @@ void EndProcess(int exitCode) {
     std::_Exit(exitCode);
 }
 
-std::string DefaultRfcLibraryName() {
-    return "librfc32.dll";
+bool UsesWindowsLibraries() {
+    return true;
 }
 
 LoadedLibrary LoadSharedLibrary(const std::string& path) {

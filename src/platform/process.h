@@ -38,8 +38,9 @@ struct LoadedLibrary {
     std::string error;                       // the operating system's reason when it failed
 };
 
-// The file name under which the RFC library is installed on this operating system.
-std::string DefaultRfcLibraryName();
+// True where libraries are Windows DLLs (and carry Windows names), false for POSIX shared
+// objects.
+bool UsesWindowsLibraries();
 
 // Loads a shared library by path, without ever showing a dialog. A name without a folder
 // is looked up where the system keeps libraries (on Windows also in the program's folder),

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rfc/remote_calls.h"
+#include "rfc/classic/remote_calls.h"
 
 namespace trevalunda {
 namespace {

@@ -4,9 +4,11 @@
 
 #include "config/sensor_listing.h"
 #include "config/system_profile.h"
-#include "measure/lock_waiters.h"
+#include "measure/measure_system.h"
 #include "output/console_lines.h"
 #include "platform/file_system.h"
+#include "run/parameter_keywords.h"
+#include "run/rfc_access.h"
 
 namespace trevalunda {
 namespace {
@@ -53,53 +55,44 @@ void Prepare(RunRecords& records, RunServices& services, const SensorListing& li
         PrintLine(services, run.startLine);
     }
     run.ParameterString.BlankColons();
-    records.document.SelectChannel(run.ParameterString.SelectedChannel());
+    records.document.SelectChannel(ReadParameterKeywords(run.ParameterString).selectedChannel);
     if (run.VerboseConsole) {
         PrintLine(services, MultiExecutingLine(run.StartTime,
                                                MultiRunParameterText(run.ParameterString.Text())));
     }
-    records.document.OpenDocument();
-    services.out.Write(records.document.Text() + "\n");
-    records.document.ClearDocument();
-    records.openingWritten = true;
+    services.out.Write(records.document.OpeningPiece() + "\n");
 }
 
 // Logon, identity check and measurement of one system. A failed logon or lock-waiter call
 // only marks the system; a failed identity check ends the run.
 Status MeasureListedSystem(RunRecords& records, RunServices& services, ListedSystem& system) {
     RunContext& run = records.context;
-    if (Status failed = StartRfcSession(records, services)) {
-        return failed;
-    }
-    RfcSession& rfc = *records.rfc;
-    InstallRfcEnvironment(records, services);
-    records.document.ClearDocument();
-    run.StatusWord = kStatusError;
-    run.connection =
-        rfc.connector.OpenConnection(system.profile, OverridesFrom(run.ParameterString));
-    if (run.connection == 0) {
-        system.profile.Valid = false;
-        return std::nullopt;
-    }
-    if (Status failed = IdentifyReachedSystem(records, services)) {
+    if (Status failed = StartRfcClient(records, services)) {
         return failed;
     }
     run.StatusWord = kStatusError;
-    Result<LockWaiterOutcome> locks =
-        MeasureLockWaiters(rfc.Functions(), rfc.calls, run.connection);
-    if (!locks.ok()) {
-        return locks.fatal();
+    Result<SystemMeasurement> measured =
+        MeasureSystem(*records.rfc, LogonDataFor(system.profile, run.ParameterString));
+    if (!measured.ok()) {
+        return measured.fatal();
     }
-    if (locks.value().code != kRfcOk) {
-        return std::nullopt;
+    if (measured.value().reportedHost) {
+        records.shownHost = *measured.value().reportedHost;
+    }
+    switch (measured.value().ending) {
+        case SystemEnding::LogonFailed:
+            system.profile.Valid = false;
+            return std::nullopt;
+        case SystemEnding::LockWaitersFailed:
+            return std::nullopt;
+        case SystemEnding::Measured:
+            break;
     }
     run.StatusWord = kStatusOk;
     system.Measured = true;
     if (run.ItemName == kLockItem) {
-        records.document.ClearDocument();
-        records.document.AddChannel(system.SystemLabel, std::to_string(locks.value().count), "");
-        services.out.Write(records.document.Text());
-        records.document.ClearDocument();
+        services.out.Write(records.document.ChannelPiece(
+            system.SystemLabel, std::to_string(measured.value().count), ""));
     }
     return std::nullopt;
 }
@@ -134,12 +127,7 @@ Status ServeSystem(RunRecords& records, RunServices& services, std::string& syst
     system.systemLine = SystemLine(services.timeOfDay(),
                                    {system.entry, records.shownHost, system.profile.Destination,
                                     system.profile.Sysnr, system.profile.Client});
-    Status failed = MeasureListedSystem(records, services, system);
-    if (failed && failed->libraryError) {
-        return failed;
-    }
-    CloseConnection(records);
-    if (failed) {
+    if (Status failed = MeasureListedSystem(records, services, system)) {
         return failed;
     }
     const bool processed = system.profile.Valid && run.StatusWord == kStatusOk && system.Measured;
@@ -152,16 +140,12 @@ Status ServeSystem(RunRecords& records, RunServices& services, std::string& syst
 
 // The summary text with the counters, and the document's closing.
 void WriteSummary(RunRecords& records, RunServices& services, const SystemCounters& counters) {
-    ResultDocument& document = records.document;
-    document.ClearDocument();
-    document.OpenText();
-    document.AppendText("(***) " + records.context.ItemName +
-                        ": NoSystems=" + std::to_string(counters.NoSystems) +
-                        ", Processed=" + std::to_string(counters.Processed) +
-                        ", Failed=" + std::to_string(counters.Failed) + " ");
-    document.CloseText();
-    document.CloseDocument();
-    services.out.Write(document.Text() + "\n");
+    services.out.Write(
+        records.document.TextPiece("(***) " + records.context.ItemName +
+                                   ": NoSystems=" + std::to_string(counters.NoSystems) +
+                                   ", Processed=" + std::to_string(counters.Processed) +
+                                   ", Failed=" + std::to_string(counters.Failed) + " ") +
+        "\n");
 }
 
 }  // namespace
@@ -182,7 +166,6 @@ Result<ExitCode> MultiSystemRun(RunRecords& records, RunServices& services) {
         }
     }
     WriteSummary(records, services, counters);
-    CloseConnection(records);
     if (records.context.VerboseConsole) {
         PrintLine(services, EndLine(services.timeOfDay()));
     }

@@ -1,15 +1,9 @@
 #include "run/run_context.h"
 
-#include <algorithm>
-
 #include "output/console_lines.h"
+#include "run/parameter_keywords.h"
 
 namespace trevalunda {
-namespace {
-
-constexpr std::size_t kItemNameLimit = 90;
-
-}  // namespace
 
 Result<RunContext> ReadCommandLine(const std::vector<std::string>& arguments,
                                    const std::string& startTime) {
@@ -34,12 +28,12 @@ Result<RunContext> ReadCommandLine(const std::vector<std::string>& arguments,
     }
     context.ParameterString = ParameterText(parameters);
 
-    if (auto item = context.ParameterString.ValueAfter("ITEM=", " ,", kItemNameLimit)) {
-        std::replace(item->begin(), item->end(), ':', ' ');
-        context.ItemName = std::move(*item);
+    const ParameterKeywords asked = ReadParameterKeywords(context.ParameterString);
+    if (asked.itemName) {
+        context.ItemName = *asked.itemName;
         context.itemRun = true;
     }
-    context.VerboseConsole = context.ParameterString.ContainsAnyOf("#@$%");
+    context.VerboseConsole = asked.verboseConsole;
     return context;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,7 +24,6 @@ struct RunContext {
     std::string ItemName;
     bool VerboseConsole = false;
     std::string StatusWord{kStatusError};
-    std::uint32_t connection = 0;
 };
 
 // Fills the run context from the command line (program name first) and the start time.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "run/parameter_keywords.h"
+
 namespace trevalunda {
 namespace {
 
@@ -71,6 +73,26 @@ TEST(ParameterTextTest, SelectedChannel) {
     for (const Case& c : cases) {
         EXPECT_EQ(ParameterText(c.parameters).SelectedChannel(), c.channel) << c.parameters;
     }
+}
+
+TEST(ParameterKeywordsTest, EveryKeywordOfTheTable) {
+    const ParameterKeywords none = ReadParameterKeywords(ParameterText("PRD other words"));
+    EXPECT_FALSE(none.itemName);
+    EXPECT_FALSE(none.verboseConsole || none.noSearch || none.callTrace);
+    EXPECT_FALSE(none.selectedChannel);
+    EXPECT_EQ(none.host + none.systemNumber, "");
+
+    const ParameterKeywords all =
+        ReadParameterKeywords(ParameterText("item=No:of,x @ ,syslog ch=2 ,Host=SapH,No=07"));
+    EXPECT_EQ(all.itemName, "No of");
+    EXPECT_TRUE(all.verboseConsole);
+    EXPECT_TRUE(all.noSearch);
+    EXPECT_TRUE(all.callTrace);
+    EXPECT_EQ(all.selectedChannel, 2);
+    EXPECT_EQ(all.host, "SapH");
+    EXPECT_EQ(all.systemNumber, "07");
+
+    EXPECT_FALSE(ReadParameterKeywords(ParameterText("$")).noSearch) << "only @ stops the search";
 }
 
 }  // namespace

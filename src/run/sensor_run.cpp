@@ -2,9 +2,8 @@
 
 #include <utility>
 
-#include "output/console_lines.h"
-#include "rfc/error_report.h"
 #include "run/multi_system_run.h"
+#include "run/parameter_keywords.h"
 #include "run/single_system_run.h"
 
 namespace trevalunda {
@@ -42,6 +41,7 @@ Status SensorRun::Prepare() {
 
     const ProfileNaming naming = NameProfile(run.ProfileName, run.itemRun);
     run.MultiSystemRun = naming.MultiSystemRun;
+    const ParameterKeywords asked = ReadParameterKeywords(run.ParameterString);
 
     Result<InstallationSettings> settings =
         ReadInstallationSettings(services_.files, SettingsPathFor(services_.executablePath));
@@ -50,13 +50,12 @@ Status SensorRun::Prepare() {
     }
     records_.settings = std::move(settings.value());
     records_.document.SetOutputMode(records_.settings.outputMode);
-    records_.document.SelectChannel(run.ParameterString.SelectedChannel());
-    if (run.ParameterString.Contains(",SYSLOG")) {
+    records_.document.SelectChannel(asked.selectedChannel);
+    if (asked.callTrace) {
         records_.log = RunLog(services_.files, RunLogFileName(services_.executablePath));
     }
 
-    const LocatePolicy policy =
-        LocatePolicyFor(records_.settings.outputMode, run.ParameterString.ContainsAnyOf("@"));
+    const LocatePolicy policy = LocatePolicyFor(records_.settings.outputMode, asked.noSearch);
     Result<ProfileLocation> location = LocateProfile(naming, policy, services_.files);
     if (!location.ok()) {
         return location.fatal();
@@ -68,15 +67,10 @@ Status SensorRun::Prepare() {
 // The one place where a failure becomes the error document and the exit code.
 ExitCode SensorRun::Fail(const Fatal& fatal) {
     if (fatal.libraryError) {
-        PrintRfcErrorReport(services_.out, records_.rfc->Functions(), fatal.message);
+        records_.rfc->PrintErrorReport(services_.out, fatal.message);
         return ExitCode::RfcError;
     }
-    if (records_.openingWritten && records_.document.Form() == DocumentForm::Xml) {
-        services_.out.Write(ErrorDocumentCompletion(fatal.message));
-    } else {
-        records_.document.MakeErrorDocument(fatal.message);
-        services_.out.Write(records_.document.Text());
-    }
+    services_.out.Write(records_.document.FailurePiece(fatal.message));
     return ExitCode::Fatal;
 }
 

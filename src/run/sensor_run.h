@@ -12,8 +12,8 @@
 #include "output/result_document.h"
 #include "output/run_log.h"
 #include "platform/output_sink.h"
+#include "rfc/rfc_client.h"
 #include "run/exit_code.h"
-#include "run/rfc_session.h"
 #include "run/run_context.h"
 
 namespace trevalunda {
@@ -22,12 +22,18 @@ namespace platform {
 class FileSystem;
 }
 
+// Opens the RFC library that the installation names (empty: the default library) and gives
+// the sensor's client for it; the client writes its call trace to the run log.
+using RfcClientFactory =
+    std::function<Result<std::unique_ptr<RfcClient>>(const std::string& library, RunLog& log)>;
+
 // What a run needs of the world around it.
 struct RunServices {
     platform::FileSystem& files;
     platform::OutputSink& out;
     std::function<std::string()> timeOfDay;
     std::string executablePath;
+    RfcClientFactory rfcClients;
 };
 
 // The records of one run, owned by the run and handed to its steps.
@@ -39,13 +45,10 @@ struct RunRecords {
     ResultDocument document;
     RunLog log;
     ProfileKey profileKey{};
-    std::unique_ptr<RfcSession> rfc;  // loaded when the run first needs the RFC library
+    std::unique_ptr<RfcClient> rfc;  // opened when the run first needs the RFC library
     // The host that the console lines show for a system: its profile's host name until the
     // system reports its own, which stays shown for later systems whose profile names none.
     std::string shownHost;
-    // The multi-system run has written the document's opening: a fatal failure must complete
-    // that document rather than start a second one.
-    bool openingWritten = false;
 };
 
 // One run of the sensor from the command line to its exit code.

@@ -2,9 +2,11 @@
 
 #include "config/system_profile.h"
 #include "measure/lock_waiters.h"
+#include "measure/measure_system.h"
 #include "output/console_lines.h"
 #include "platform/file_system.h"
 #include "rfc/trace_scan.h"
+#include "run/rfc_access.h"
 
 namespace trevalunda {
 namespace {
@@ -26,30 +28,23 @@ void PrintStartLines(RunRecords& records, RunServices& services, const SystemPro
                                       SingleRunParameterText(run.ParameterString.Text())));
 }
 
-// Logon, identity check and measurement; the lock count, or the failure that ended the run.
-Result<std::uint32_t> MeasureSystem(RunRecords& records, RunServices& services,
-                                    const SystemProfile& profile) {
-    RunContext& run = records.context;
-    RfcSession& rfc = *records.rfc;
-    run.connection = rfc.connector.OpenConnection(profile, OverridesFrom(run.ParameterString));
-    if (run.connection == 0) {
-        return Fatal{"Error 1011: RFC-Open for " + profile.Destination + " failed !"};
+// The lock count of the measured system, or the failure that ends the run.
+Result<std::uint32_t> CountOf(RunRecords& records, const SystemProfile& profile,
+                              const SystemMeasurement& measured) {
+    switch (measured.ending) {
+        case SystemEnding::LogonFailed: {
+            std::string message = "Error 1011: RFC-Open for " + profile.Destination + " failed !";
+            if (!measured.failureText.empty()) {
+                message += " - " + measured.failureText;
+            }
+            return Fatal{message};
+        }
+        case SystemEnding::LockWaitersFailed:
+            return Fatal{measured.failureText + records.rfc->FailureFinding()};
+        case SystemEnding::Measured:
+            break;
     }
-    if (Status failed = IdentifyReachedSystem(records, services)) {
-        return *failed;
-    }
-    run.StatusWord = kStatusError;
-    Result<LockWaiterOutcome> locks =
-        MeasureLockWaiters(rfc.Functions(), rfc.calls, run.connection);
-    if (!locks.ok()) {
-        return locks.fatal();
-    }
-    CloseConnection(records);
-    if (locks.value().code != kRfcOk) {
-        return Fatal{locks.value().failureText + ScanRfcTrace(services.files)};
-    }
-    run.StatusWord = kStatusOk;
-    return locks.value().count;
+    return measured.count;
 }
 
 }  // namespace
@@ -65,10 +60,9 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     const SystemProfile& profile = read.value();
     records.shownHost = profile.Hostname;
     records.log.WriteTraceLine(0, "program started", run.programPath);
-    if (Status failed = StartRfcSession(records, services)) {
+    if (Status failed = StartRfcClient(records, services)) {
         return *failed;
     }
-    InstallRfcEnvironment(records, services);
     records.log.WriteTraceLine(0, "RfcEnvironment called", "");
     records.document.ClearDocument();
     run.StatusWord = kStatusError;
@@ -76,14 +70,16 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
         PrintStartLines(records, services, profile);
     }
 
-    Result<std::uint32_t> count = MeasureSystem(records, services, profile);
+    Result<SystemMeasurement> measured =
+        MeasureSystem(*records.rfc, LogonDataFor(profile, run.ParameterString));
+    if (!measured.ok()) {
+        return measured.fatal();
+    }
+    Result<std::uint32_t> count = CountOf(records, profile, measured.value());
     if (!count.ok()) {
-        // The library's error report reads the library's last error: nothing may come first.
-        if (!count.fatal().libraryError) {
-            CloseConnection(records);
-        }
         return count.fatal();
     }
+    run.StatusWord = kStatusOk;
     WriteLockResult(records.document, profile.Destination, count.value());
     services.out.Write(records.document.Text());
     services.files.Remove(std::string(kRfcTraceFile));

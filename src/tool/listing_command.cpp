@@ -4,7 +4,7 @@
 #include "config/profile_location.h"
 #include "config/sensor_listing.h"
 #include "platform/file_system.h"
-#include "run/run_context.h"
+#include "run/parameter_keywords.h"
 #include "tool/help_text.h"
 #include "tool/listing_report.h"
 
@@ -12,16 +12,9 @@ namespace trevalunda::tool {
 namespace {
 
 constexpr std::string_view kItemOption = "--item";
-constexpr std::string_view kDefaultItem = "No_of_Locks";
 
 bool IsGlobalListing(const std::string& path) {
     return EqualsIgnoringCase(platform::FileNameOf(path), kGlobalListingName);
-}
-
-// The command line that the sensor is started with, read as the sensor reads it; "GLOBAL"
-// names the global listing unless the parameter text holds "ITEM=".
-RunContext SensorCommandLine(const std::string& parameters) {
-    return ReadCommandLine({"trevalunda", "GLOBAL", parameters}, "").value();
 }
 
 // The request of a multi-system run for the listing that the arguments name.
@@ -34,11 +27,10 @@ Result<ListingRequest> RequestFor(const ListingArguments& arguments) {
                          std::string(kGlobalListingName) +
                          " is the global listing); give the item with --item"};
         }
-        const RunContext run =
-            SensorCommandLine("ITEM=" + arguments.item.value_or(std::string(kDefaultItem)));
+        const ParameterText parameters("ITEM=" + arguments.item.value_or(std::string(kLockItem)));
         request.kind = ListingKind::Item;
         request.ProfileName = kItemListingName;
-        request.itemName = run.ItemName;
+        request.itemName = ReadParameterKeywords(parameters).itemName.value_or("");
         return request;
     }
     if (arguments.item) {
@@ -51,16 +43,18 @@ Result<ListingRequest> RequestFor(const ListingArguments& arguments) {
                      " is the global listing: give the SENSOR-NAME, the sensor's parameter text "
                      "such as \"LOCKS CH=1\""};
     }
-    const RunContext run = SensorCommandLine(*arguments.sensorName);
-    if (run.itemRun) {
+    // The sensor's parameter text, read as the sensor reads it: with "ITEM=" it would read the
+    // item listing instead.
+    const ParameterText parameters(*arguments.sensorName);
+    if (ReadParameterKeywords(parameters).itemName) {
         return Fatal{"the SENSOR-NAME " + *arguments.sensorName +
                      " holds \"ITEM=\", with which the sensor reads " +
                      std::string(kItemListingName) + " instead of the global listing"};
     }
     request.kind = ListingKind::Global;
     request.ProfileName = kGlobalListingName;
-    request.upperParameters = run.ParameterString.Upper();
-    request.secondArgument = run.secondArgument;
+    request.upperParameters = parameters.Upper();
+    request.secondArgument = *arguments.sensorName;
     return request;
 }
 

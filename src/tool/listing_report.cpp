@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "measure/lock_waiters.h"
 #include "tool/listing_entries.h"
 #include "tool/report_lines.h"
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "classic_rfc_api.h"
-#include "rfc/rfc_library.h"
+#include "rfc/classic/classic_functions.h"
 
 namespace trevalunda::testing {
 
@@ -33,6 +34,7 @@ struct FakeRfcState {
     int installResult = 0;
     RfcErrorRecord lastError{};
     std::vector<char> tableLine = std::vector<char>(kLockWaiterLineLength);
+    std::string systemInformation;  // the RFCSI record RFC_SYSTEM_INFO hands back
 };
 
 inline FakeRfcState fakeRfc;
@@ -66,8 +68,15 @@ inline int FakeRfcCall(RfcHandle, char* function, RfcParameterEntry*, RfcTableEn
     fakeRfc.calls.push_back(std::string("RfcCall ") + function);
     return fakeRfc.callCode;
 }
-inline int FakeRfcReceive(RfcHandle, RfcParameterEntry*, RfcTableEntry*, char** exception) {
+inline int FakeRfcReceive(RfcHandle, RfcParameterEntry* importing, RfcTableEntry*,
+                          char** exception) {
     fakeRfc.calls.push_back("RfcReceive");
+    for (RfcParameterEntry* entry = importing; entry->name != nullptr; ++entry) {
+        if (std::string(entry->name) == "RFCSI_EXPORT") {
+            std::memcpy(entry->value, fakeRfc.systemInformation.data(),
+                        std::min<std::size_t>(entry->length, fakeRfc.systemInformation.size()));
+        }
+    }
     *exception = const_cast<char*>(fakeRfc.exception);
     return fakeRfc.receiveCode;
 }

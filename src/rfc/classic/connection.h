@@ -11,15 +11,8 @@ class FileSystem;
 class OutputSink;
 }  // namespace platform
 class RunLog;
+struct LogonData;
 struct RfcFunctions;
-struct SystemProfile;
-
-// Host name and system number given in the parameter text (",HOST=", ",NO="); an empty text
-// leaves the profile's value.
-struct LogonOverrides {
-    std::string host;
-    std::string systemNumber;
-};
 
 // Logs on to SAP systems. The working copies of the logon data and the option records live as
 // long as the connector: the records keep their last contents from one system to the next,
@@ -29,15 +22,15 @@ class RfcConnector {
     RfcConnector(const RfcFunctions& functions, platform::FileSystem& files,
                  platform::OutputSink& out, RunLog& log);
 
-    // Logs on with the profile's data; the connection handle, 0 when the logon failed. With a
+    // Logs on with the system's data; the connection handle, 0 when the logon failed. With a
     // prepared configuration "SapRfc.<destination>" in the working folder, that file is
     // installed as "SapRfc.ini" and the logon goes through the destination alone.
-    RfcHandle OpenConnection(const SystemProfile& profile, const LogonOverrides& overrides);
+    RfcHandle OpenConnection(const LogonData& system);
 
   private:
-    void CopyLogonData(const SystemProfile& profile, const LogonOverrides& overrides);
+    void CopyLogonData(const LogonData& system);
     void FillOptions();
-    RfcHandle OpenWithPreparedConfiguration(const SystemProfile& profile);
+    RfcHandle OpenWithPreparedConfiguration(const LogonData& system);
 
     const RfcFunctions& functions_;
     platform::FileSystem& files_;

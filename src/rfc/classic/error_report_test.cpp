@@ -1,4 +1,4 @@
-#include "rfc/error_report.h"
+#include "rfc/classic/error_report.h"
 
 #include <gtest/gtest.h>
 

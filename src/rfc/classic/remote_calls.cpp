@@ -1,12 +1,12 @@
-#include "rfc/remote_calls.h"
+#include "rfc/classic/remote_calls.h"
 
 #include <cstring>
 #include <string_view>
 #include <vector>
 
 #include "output/run_log.h"
-#include "rfc/rfc_library.h"
-#include "rfc/structures.h"
+#include "rfc/classic/classic_functions.h"
+#include "rfc/classic/structures.h"
 
 namespace trevalunda {
 namespace {

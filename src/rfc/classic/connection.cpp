@@ -1,13 +1,13 @@
-#include "rfc/connection.h"
+#include "rfc/classic/connection.h"
 
 #include <vector>
 
 #include "base/text.h"
-#include "config/system_profile.h"
 #include "output/run_log.h"
 #include "platform/file_system.h"
 #include "platform/output_sink.h"
-#include "rfc/rfc_library.h"
+#include "rfc/classic/classic_functions.h"
+#include "rfc/rfc_client.h"
 
 namespace trevalunda {
 namespace {
@@ -35,29 +35,28 @@ RfcConnector::RfcConnector(const RfcFunctions& functions, platform::FileSystem& 
                            platform::OutputSink& out, RunLog& log)
     : functions_(functions), files_(files), out_(out), log_(log) {}
 
-RfcHandle RfcConnector::OpenConnection(const SystemProfile& profile,
-                                       const LogonOverrides& overrides) {
-    CopyLogonData(profile, overrides);
+RfcHandle RfcConnector::OpenConnection(const LogonData& system) {
+    CopyLogonData(system);
     FillOptions();
     if (files_.CanOpenForReading(std::string(kPreparedConfiguration) + destination_)) {
-        return OpenWithPreparedConfiguration(profile);
+        return OpenWithPreparedConfiguration(system);
     }
     const RfcHandle handle = functions_.RfcOpen(&options_);
     log_.WriteTraceLine(handle, "RfcOpen called", "");
     return handle;
 }
 
-void RfcConnector::CopyLogonData(const SystemProfile& profile, const LogonOverrides& overrides) {
-    destination_ = profile.Destination;
-    client_ = profile.Client;
-    user_ = profile.User;
-    password_ = profile.Password;
-    language_ = profile.Language;
-    mode_ = profile.Mode;
-    host_ = overrides.host.empty() ? profile.Hostname : overrides.host;
-    systemNumber_ = overrides.systemNumber.empty() ? profile.Sysnr : overrides.systemNumber;
-    gatewayHost_ = profile.Gwhost;
-    gatewayService_ = profile.Gwservice;
+void RfcConnector::CopyLogonData(const LogonData& system) {
+    destination_ = system.destination;
+    client_ = system.client;
+    user_ = system.user;
+    password_ = system.password;
+    language_ = system.language;
+    mode_ = system.mode;
+    host_ = system.host;
+    systemNumber_ = system.systemNumber;
+    gatewayHost_ = system.gatewayHost;
+    gatewayService_ = system.gatewayService;
     PadWithBlanks(user_, kUserPadding);
     PadWithBlanks(password_, kPasswordPadding);
 }
@@ -87,7 +86,7 @@ void RfcConnector::FillOptions() {
     options_.connectionOptions = &r3Options_;
 }
 
-RfcHandle RfcConnector::OpenWithPreparedConfiguration(const SystemProfile& profile) {
+RfcHandle RfcConnector::OpenWithPreparedConfiguration(const LogonData& system) {
     out_.Write("* SapRfc.Ini.......: " + destination_ + "<\n");
     if (!files_.Copy(std::string(kPreparedConfiguration) + destination_,
                      std::string(kLibraryConfiguration))) {
@@ -95,8 +94,8 @@ RfcHandle RfcConnector::OpenWithPreparedConfiguration(const SystemProfile& profi
     }
     // The library takes the rest of the logon data from its configuration file; user and
     // password go without their padding, and the language is always German.
-    std::string connect = "CLIENT=" + client_ + " USER=" + profile.User +
-                          " PASSWD=" + profile.Password + " LANG=D DEST=" + destination_;
+    std::string connect = "CLIENT=" + client_ + " USER=" + system.user +
+                          " PASSWD=" + system.password + " LANG=D DEST=" + destination_;
     std::vector<char> errorRecord(kRfcOpenExErrorBufferSize, '\0');
     const RfcHandle handle = functions_.RfcOpenEx(connect.data(), errorRecord.data());
     log_.WriteTraceLine(handle, "RfcOpenEx called", "");

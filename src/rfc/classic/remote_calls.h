@@ -8,16 +8,16 @@
 
 #include "base/result.h"
 #include "classic_rfc_api.h"
-#include "rfc/structures.h"
+#include "rfc/classic/structures.h"
+#include "rfc/rfc_client.h"
 
 namespace trevalunda {
 
 class RunLog;
 struct RfcFunctions;
 
-// The outcome code of a remote call: 0 ok, 1 failure, 2 exception, 3 system exception, any
-// other value another failure.
-inline constexpr int kRfcOk = 0;
+// The outcome codes of a classic remote call: 0 ok (kRfcOk), 1 failure, 2 exception, 3 system
+// exception, any other value another failure.
 inline constexpr int kRfcFailure = 1;
 inline constexpr int kRfcException = 2;
 inline constexpr int kRfcSystemException = 3;

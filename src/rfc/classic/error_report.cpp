@@ -1,4 +1,4 @@
-#include "rfc/error_report.h"
+#include "rfc/classic/error_report.h"
 
 #include <cstring>
 #include <string>
@@ -6,7 +6,7 @@
 #include "output/console_lines.h"
 #include "platform/output_sink.h"
 #include "platform/process.h"
-#include "rfc/rfc_library.h"
+#include "rfc/classic/classic_functions.h"
 
 namespace trevalunda {
 namespace {

@@ -1,10 +1,10 @@
-#include "rfc/connection.h"
+#include "rfc/classic/connection.h"
 
 #include <gtest/gtest.h>
 
-#include "config/system_profile.h"
 #include "output/run_log.h"
 #include "platform/output_sink.h"
+#include "rfc/rfc_client.h"
 #include "support/fake_file_system.h"
 #include "support/fake_rfc.h"
 
@@ -13,19 +13,19 @@ namespace {
 
 using testing::fakeRfc;
 
-SystemProfile Profile() {
-    SystemProfile profile;
-    profile.Destination = "C11";
-    profile.Client = "100";
-    profile.User = "ABC";
-    profile.Password = "pw";
-    profile.Language = "E";
-    profile.Mode = "R/3";
-    profile.Hostname = "sapc11";
-    profile.Sysnr = "07";
-    profile.Gwhost = "gwc11";
-    profile.Gwservice = "sapgw07";
-    return profile;
+LogonData System() {
+    LogonData system;
+    system.destination = "C11";
+    system.client = "100";
+    system.user = "ABC";
+    system.password = "pw";
+    system.language = "E";
+    system.mode = "R/3";
+    system.host = "sapc11";
+    system.systemNumber = "07";
+    system.gatewayHost = "gwc11";
+    system.gatewayService = "sapgw07";
+    return system;
 }
 
 class ConnectionTest : public ::testing::Test {
@@ -38,7 +38,7 @@ class ConnectionTest : public ::testing::Test {
 };
 
 TEST_F(ConnectionTest, OpensWithPaddedUserAndPassword) {
-    EXPECT_EQ(connector_.OpenConnection(Profile(), {}), 7u);
+    EXPECT_EQ(connector_.OpenConnection(System()), 7u);
     EXPECT_EQ(fakeRfc.user, "ABC         ");
     EXPECT_EQ(fakeRfc.password, "pw        ");
     EXPECT_EQ(testing::Text(fakeRfc.openOptions.destination), "C11");
@@ -55,10 +55,10 @@ TEST_F(ConnectionTest, OpensWithPaddedUserAndPassword) {
 }
 
 TEST_F(ConnectionTest, LongUserAndPasswordStayUnchanged) {
-    SystemProfile profile = Profile();
-    profile.User = "ABCDEFGHIJKLMN";
-    profile.Password = "0123456789ab";
-    connector_.OpenConnection(profile, {});
+    LogonData system = System();
+    system.user = "ABCDEFGHIJKLMN";
+    system.password = "0123456789ab";
+    connector_.OpenConnection(system);
     EXPECT_EQ(fakeRfc.user, "ABCDEFGHIJKLMN");
     EXPECT_EQ(fakeRfc.password, "0123456789ab");
 }
@@ -70,10 +70,10 @@ TEST_F(ConnectionTest, ModeSelectsTheConnectionOptions) {
     } cases[] = {
         {"R/2", kRfcModeR2}, {"r/2", kRfcModeR3}, {"R/2 ", kRfcModeR3}, {"R/3", kRfcModeR3}};
     for (const Case& c : cases) {
-        SystemProfile profile = Profile();
-        profile.Mode = c.mode;
-        profile.Gwservice = "";
-        connector_.OpenConnection(profile, {});
+        LogonData system = System();
+        system.mode = c.mode;
+        system.gatewayService = "";
+        connector_.OpenConnection(system);
         EXPECT_EQ(fakeRfc.openOptions.mode, c.expected) << c.mode;
         if (c.expected == kRfcModeR2) {
             EXPECT_EQ(testing::Text(fakeRfc.r2Options.gatewayHost), "gwc11");
@@ -91,27 +91,24 @@ TEST_F(ConnectionTest, SystemNumberText) {
     } cases[] = {{"00", 0}, {"07", 7}, {"x1", 0}, {" 12ab", 12}, {"", 12}, {"-3", -3}};
     // Cases run in order: an empty text keeps the number of the logon before.
     for (const Case& c : cases) {
-        SystemProfile profile = Profile();
-        profile.Sysnr = c.text;
-        connector_.OpenConnection(profile, {});
+        LogonData system = System();
+        system.systemNumber = c.text;
+        connector_.OpenConnection(system);
         EXPECT_EQ(fakeRfc.r3Options.systemNumber, c.number) << "'" << c.text << "'";
     }
 }
 
-TEST_F(ConnectionTest, OverridesReplaceHostAndSystemNumber) {
-    connector_.OpenConnection(Profile(), {"otherhost", "42"});
-    EXPECT_EQ(testing::Text(fakeRfc.r3Options.host), "otherhost");
-    EXPECT_EQ(fakeRfc.r3Options.systemNumber, 42);
-    SystemProfile noHost = Profile();
-    noHost.Hostname = "";
-    connector_.OpenConnection(noHost, {"", ""});
+TEST_F(ConnectionTest, EmptyHostGivesNull) {
+    LogonData noHost = System();
+    noHost.host = "";
+    connector_.OpenConnection(noHost);
     EXPECT_EQ(fakeRfc.r3Options.host, nullptr);
     EXPECT_EQ(fakeRfc.r3Options.systemNumber, 7);
 }
 
 TEST_F(ConnectionTest, PreparedConfigurationIsInstalledAndUsed) {
     files_.Add("SapRfc.C11", "DEST=C11\r\nTYPE=A\r\n");
-    EXPECT_EQ(connector_.OpenConnection(Profile(), {}), 7u);
+    EXPECT_EQ(connector_.OpenConnection(System()), 7u);
     EXPECT_EQ(files_.At("SapRfc.ini"), "DEST=C11\r\nTYPE=A\r\n");
     EXPECT_EQ(fakeRfc.connectString, "CLIENT=100 USER=ABC PASSWD=pw LANG=D DEST=C11");
     EXPECT_EQ(fakeRfc.calls, std::vector<std::string>{"RfcOpenEx"});
@@ -121,7 +118,7 @@ TEST_F(ConnectionTest, PreparedConfigurationIsInstalledAndUsed) {
 
 TEST_F(ConnectionTest, EmptyPreparedConfigurationStillOpens) {
     files_.Add("SapRfc.C11", "");
-    EXPECT_EQ(connector_.OpenConnection(Profile(), {}), 7u);
+    EXPECT_EQ(connector_.OpenConnection(System()), 7u);
     EXPECT_EQ(files_.At("SapRfc.ini"), "");
 }
 

@@ -1,4 +1,4 @@
-#include "rfc/structures.h"
+#include "rfc/classic/structures.h"
 
 #include "classic_rfc_api.h"
 

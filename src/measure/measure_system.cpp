@@ -1,0 +1,58 @@
+#include "measure/measure_system.h"
+
+#include "measure/system_identity.h"
+#include "rfc/rfc_client.h"
+
+namespace trevalunda {
+namespace {
+
+// The identity check of the reached system: it must answer and run on Oracle.
+Status CheckIdentity(RfcClient& client, SystemMeasurement& measurement) {
+    Result<IdentityOutcome> identity = client.AskIdentity();
+    if (!identity.ok()) {
+        return identity.fatal();
+    }
+    if (identity.value().code != kRfcOk) {
+        Fatal failed{identity.value().failureText + client.FailureFinding()};
+        client.Close();
+        return failed;
+    }
+    measurement.reportedHost = identity.value().hostName;
+    if (!RunsOnOracle(identity.value().databaseSystem)) {
+        client.Close();
+        return Fatal{"Error 1018: DataBase mismatch !"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& system) {
+    SystemMeasurement measurement;
+    Result<LogonOutcome> logon = client.LogOn(system);
+    if (!logon.ok()) {
+        return logon.fatal();
+    }
+    if (!logon.value().opened) {
+        measurement.failureText = logon.value().reason;
+        return measurement;
+    }
+    if (Status failed = CheckIdentity(client, measurement)) {
+        return *failed;
+    }
+    Result<LockWaitersOutcome> locks = client.CountLockWaiters();
+    if (!locks.ok()) {
+        return locks.fatal();
+    }
+    client.Close();
+    if (locks.value().code != kRfcOk) {
+        measurement.ending = SystemEnding::LockWaitersFailed;
+        measurement.failureText = locks.value().failureText;
+        return measurement;
+    }
+    measurement.ending = SystemEnding::Measured;
+    measurement.count = locks.value().count;
+    return measurement;
+}
+
+}  // namespace trevalunda
