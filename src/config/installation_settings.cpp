@@ -24,6 +24,48 @@ std::string Where(std::string_view fileName, int lineNumber) {
     return " in " + std::string(fileName) + " line " + std::to_string(lineNumber) + "...";
 }
 
+// Where a setting stands, for its messages.
+struct SettingLine {
+    std::string_view fileName;
+    int lineNumber = 0;
+};
+
+Status SetOutputMode(std::string_view value, const SettingLine& where,
+                     InstallationSettings& settings) {
+    const auto mode = OutputModeFromWord(value);
+    if (!mode) {
+        return Fatal{"Error 1042: Unknown OutputMode " + std::string(value) +
+                     Where(where.fileName, where.lineNumber)};
+    }
+    settings.outputMode = *mode;
+    return std::nullopt;
+}
+
+Status SetRfcLibrary(std::string_view value, const SettingLine&, InstallationSettings& settings) {
+    settings.rfcLibrary = value;
+    return std::nullopt;
+}
+
+// The settings an installation may make, by key (compared in any letter case).
+struct SettingRule {
+    std::string_view key;
+    Status (*set)(std::string_view value, const SettingLine& where, InstallationSettings& settings);
+};
+
+constexpr SettingRule kSettingRules[] = {
+    {"OutputMode", SetOutputMode},
+    {"RfcLibrary", SetRfcLibrary},
+};
+
+const SettingRule* FindSettingRule(std::string_view key) {
+    for (const SettingRule& rule : kSettingRules) {
+        if (EqualsIgnoringCase(key, rule.key)) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::string SettingsPathFor(std::string_view executablePath) {
@@ -51,20 +93,14 @@ Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
         }
         const auto equals = line.find('=');
         const std::string_view key = Trim(line.substr(0, equals));
-        const std::string_view value =
-            equals == std::string_view::npos ? std::string_view() : Trim(line.substr(equals + 1));
-        if (equals != std::string_view::npos && EqualsIgnoringCase(key, "OutputMode")) {
-            const auto mode = OutputModeFromWord(value);
-            if (!mode) {
-                return Fatal{"Error 1042: Unknown OutputMode " + std::string(value) +
-                             Where(fileName, lineNumber)};
-            }
-            settings.outputMode = *mode;
-        } else if (equals != std::string_view::npos && EqualsIgnoringCase(key, "RfcLibrary")) {
-            settings.rfcLibrary = value;
-        } else {
+        const SettingRule* rule = equals == std::string_view::npos ? nullptr : FindSettingRule(key);
+        if (rule == nullptr) {
             return Fatal{"Error 1041: Unknown setting " + std::string(key) +
                          Where(fileName, lineNumber)};
+        }
+        const SettingLine where{fileName, lineNumber};
+        if (Status failed = rule->set(Trim(line.substr(equals + 1)), where, settings)) {
+            return *failed;
         }
     }
     return settings;
