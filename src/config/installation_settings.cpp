@@ -46,6 +46,24 @@ Status SetRfcLibrary(std::string_view value, const SettingLine&, InstallationSet
     return std::nullopt;
 }
 
+// Whole seconds from 0 (no deadline) to an hour.
+Status SetTimeout(std::string_view value, const SettingLine& where,
+                  InstallationSettings& settings) {
+    constexpr int kLongest = 3600;
+    int seconds = 0;
+    bool valid = !value.empty() && value.size() <= 4;
+    for (const char c : value) {
+        valid = valid && c >= '0' && c <= '9';
+        seconds = seconds * 10 + (c - '0');
+    }
+    if (!valid || seconds > kLongest) {
+        return Fatal{"Error 1043: Invalid Timeout " + std::string(value) +
+                     Where(where.fileName, where.lineNumber)};
+    }
+    settings.timeoutSeconds = seconds;
+    return std::nullopt;
+}
+
 // The settings an installation may make, by key (compared in any letter case).
 struct SettingRule {
     std::string_view key;
@@ -55,6 +73,7 @@ struct SettingRule {
 constexpr SettingRule kSettingRules[] = {
     {"OutputMode", SetOutputMode},
     {"RfcLibrary", SetRfcLibrary},
+    {"Timeout", SetTimeout},
 };
 
 const SettingRule* FindSettingRule(std::string_view key) {

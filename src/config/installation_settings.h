@@ -16,6 +16,9 @@ class FileSystem;
 struct InstallationSettings {
     OutputMode outputMode = OutputMode::Exexml;
     std::string rfcLibrary;  // empty: the platform's usual name of the RFC library
+    // Seconds from the start of the run until the sensor answers in any case; 0: no deadline.
+    // Below PRTG's own timeout of 60 seconds, so that the sensor's message reaches PRTG.
+    int timeoutSeconds = 50;
 };
 
 // The settings file of an executable: its base name with ".ini", in the same folder.

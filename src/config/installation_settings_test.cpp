@@ -46,6 +46,26 @@ TEST(InstallationSettingsTest, RefusesWhatItDoesNotKnow) {
     }
 }
 
+TEST(InstallationSettingsTest, TimeoutInWholeSecondsUpToAnHour) {
+    struct Case {
+        const char* text;
+        int seconds;
+    } cases[] = {
+        {"", 50}, {"Timeout=0", 0}, {"timeout = 1", 1}, {"Timeout=3600", 3600}, {"Timeout=007", 7}};
+    for (const Case& c : cases) {
+        const Result<InstallationSettings> read = ParseInstallationSettings(c.text, "t.ini");
+        ASSERT_TRUE(read.ok()) << c.text;
+        EXPECT_EQ(read.value().timeoutSeconds, c.seconds) << c.text;
+    }
+    for (const char* value : {"3601", "-1", "+5", "1.5", "5s", "", "10000", "99999999999"}) {
+        const Result<InstallationSettings> read =
+            ParseInstallationSettings(std::string("\nTimeout=") + value, "t.ini");
+        ASSERT_FALSE(read.ok()) << value;
+        EXPECT_EQ(read.fatal().message,
+                  "Error 1043: Invalid Timeout " + std::string(value) + " in t.ini line 2...");
+    }
+}
+
 TEST(InstallationSettingsTest, FileBesideTheExecutable) {
     EXPECT_EQ(SettingsPathFor("C:\\PRTG\\ExeXml\\trevalunda.exe"),
               "C:\\PRTG\\ExeXml\\trevalunda.ini");

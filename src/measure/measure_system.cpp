@@ -1,14 +1,26 @@
 #include "measure/measure_system.h"
 
+#include "measure/rfc_step.h"
 #include "measure/system_identity.h"
 #include "rfc/rfc_client.h"
 
 namespace trevalunda {
 namespace {
 
+// Runs one remote step of the library with the tracker naming it meanwhile.
+template <typename Step>
+auto InStep(RfcStepTracker& steps, const LogonData& system, std::string_view name, Step step) {
+    steps.Enter(system.destination, name);
+    auto outcome = step();
+    steps.Leave();
+    return outcome;
+}
+
 // The identity check of the reached system: it must answer and run on Oracle.
-Status CheckIdentity(RfcClient& client, SystemMeasurement& measurement) {
-    Result<IdentityOutcome> identity = client.AskIdentity();
+Status CheckIdentity(RfcClient& client, const LogonData& system, RfcStepTracker& steps,
+                     SystemMeasurement& measurement) {
+    Result<IdentityOutcome> identity =
+        InStep(steps, system, "RFC_SYSTEM_INFO", [&] { return client.AskIdentity(); });
     if (!identity.ok()) {
         return identity.fatal();
     }
@@ -27,9 +39,11 @@ Status CheckIdentity(RfcClient& client, SystemMeasurement& measurement) {
 
 }  // namespace
 
-Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& system) {
+Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& system,
+                                        RfcStepTracker& steps) {
     SystemMeasurement measurement;
-    Result<LogonOutcome> logon = client.LogOn(system);
+    Result<LogonOutcome> logon =
+        InStep(steps, system, "logon", [&] { return client.LogOn(system); });
     if (!logon.ok()) {
         return logon.fatal();
     }
@@ -37,10 +51,11 @@ Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& syst
         measurement.failureText = logon.value().reason;
         return measurement;
     }
-    if (Status failed = CheckIdentity(client, measurement)) {
+    if (Status failed = CheckIdentity(client, system, steps, measurement)) {
         return *failed;
     }
-    Result<LockWaitersOutcome> locks = client.CountLockWaiters();
+    Result<LockWaitersOutcome> locks = InStep(steps, system, "S_DB_EXCLUSIVE_LOCK_WAITERS",
+                                              [&] { return client.CountLockWaiters(); });
     if (!locks.ok()) {
         return locks.fatal();
     }

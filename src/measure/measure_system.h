@@ -9,6 +9,7 @@
 namespace trevalunda {
 
 class RfcClient;
+class RfcStepTracker;
 struct LogonData;
 
 // How serving a system ended, when the run goes on.
@@ -29,7 +30,9 @@ struct SystemMeasurement {
 // Serves one system: logon, identity check, lock waiters, close. Both kinds of run go this
 // way and differ only in what they make of the outcome. A failed identity call (with what the
 // library tells about it) and a system that does not run on Oracle end the run; so does a
-// library error, with the connection left open for the library's own report.
-Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& system);
+// library error, with the connection left open for the library's own report. The tracker
+// knows the remote step under way.
+Result<SystemMeasurement> MeasureSystem(RfcClient& client, const LogonData& system,
+                                        RfcStepTracker& steps);
 
 }  // namespace trevalunda

@@ -12,4 +12,27 @@ void StandardOutputSink::Flush() {
     FlushStandardOutput();
 }
 
+void SharedOutput::Write(std::string_view text) {
+    const OutputHold hold(mutex_);
+    target_.Write(text);
+}
+
+void SharedOutput::Flush() {
+    const OutputHold hold(mutex_);
+    target_.Flush();
+}
+
+OutputHold SharedOutput::BeginAnswer() {
+    OutputHold hold(mutex_);
+    answerBegun_ = true;
+    return hold;
+}
+
+OutputHold SharedOutput::TakeOver(bool& runAnswers) {
+    OutputHold hold(mutex_);
+    runAnswers = answerBegun_;
+    answerBegun_ = true;
+    return hold;
+}
+
 }  // namespace trevalunda::platform

@@ -60,6 +60,8 @@ void Prepare(RunRecords& records, RunServices& services, const SensorListing& li
         PrintLine(services, MultiExecutingLine(run.StartTime,
                                                MultiRunParameterText(run.ParameterString.Text())));
     }
+    // What the document notes about its opening must agree with the output at any time.
+    const platform::OutputHold hold = services.out.Hold();
     services.out.Write(records.document.OpeningPiece() + "\n");
 }
 
@@ -71,8 +73,8 @@ Status MeasureListedSystem(RunRecords& records, RunServices& services, ListedSys
         return failed;
     }
     run.StatusWord = kStatusError;
-    Result<SystemMeasurement> measured =
-        MeasureSystem(*records.rfc, LogonDataFor(system.profile, run.ParameterString));
+    Result<SystemMeasurement> measured = MeasureSystem(
+        *records.rfc, LogonDataFor(system.profile, run.ParameterString), records.rfcStep);
     if (!measured.ok()) {
         return measured.fatal();
     }
@@ -165,6 +167,7 @@ Result<ExitCode> MultiSystemRun(RunRecords& records, RunServices& services) {
             return *failed;
         }
     }
+    const platform::OutputHold answer = services.out.BeginAnswer();
     WriteSummary(records, services, counters);
     if (records.context.VerboseConsole) {
         PrintLine(services, EndLine(services.timeOfDay()));

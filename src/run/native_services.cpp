@@ -7,11 +7,16 @@ namespace trevalunda {
 
 RunServices NativeRunServices(platform::FileSystem& files, platform::OutputSink& out) {
     const std::string executablePath = platform::ExecutablePath();
-    RfcClientFactory rfcClients = [&files, &out, executablePath](const std::string& library,
-                                                                 RunLog& log) {
-        return OpenRfcClient(library, executablePath, {files, out, log});
+    RfcClientFactory rfcClients = [&files, executablePath](const std::string& library, RunLog& log,
+                                                           platform::OutputSink& output) {
+        return OpenRfcClient(library, executablePath, {files, output, log});
     };
-    return {files, out, platform::LocalTimeOfDay, executablePath, std::move(rfcClients)};
+    return {files,
+            out,
+            platform::LocalTimeOfDay,
+            executablePath,
+            std::move(rfcClients),
+            platform::EndProcess};
 }
 
 }  // namespace trevalunda

@@ -13,7 +13,7 @@ Status StartRfcClient(RunRecords& records, RunServices& services) {
         return std::nullopt;
     }
     Result<std::unique_ptr<RfcClient>> opened =
-        services.rfcClients(records.settings.rfcLibrary, records.log);
+        services.rfcClients(records.settings.rfcLibrary, records.log, services.out);
     if (!opened.ok()) {
         return opened.fatal();
     }

@@ -9,11 +9,19 @@
 namespace trevalunda {
 
 SensorRun::SensorRun(RunServices services, std::vector<std::string> arguments)
-    : services_(std::move(services)), arguments_(std::move(arguments)) {}
+    : output_(services.out),
+      services_{services.files,
+                output_,
+                std::move(services.timeOfDay),
+                std::move(services.executablePath),
+                std::move(services.rfcClients),
+                std::move(services.endProcess)},
+      arguments_(std::move(arguments)) {}
 
 ExitCode SensorRun::Execute() {
     Result<ExitCode> outcome = Run();
     const ExitCode code = outcome.ok() ? outcome.value() : Fail(outcome.fatal());
+    deadline_.Stop();
     services_.out.Flush();
     return code;
 }
@@ -61,11 +69,37 @@ Status SensorRun::Prepare() {
         return location.fatal();
     }
     records_.location = std::move(location.value());
+    StartDeadline();
     return std::nullopt;
+}
+
+void SensorRun::StartDeadline() {
+    if (records_.settings.timeoutSeconds > 0) {
+        deadline_.Start(start_ + std::chrono::seconds(records_.settings.timeoutSeconds),
+                        [this] { AnswerAtDeadline(); });
+    }
+}
+
+// The deadline passed while the run waits: the answer goes out in the run's place, naming
+// the system and the step that did not answer, and the process ends, whatever the library
+// call under way still does.
+void SensorRun::AnswerAtDeadline() {
+    bool runAnswers = false;
+    const platform::OutputHold hold = output_.TakeOver(runAnswers);
+    if (runAnswers) {
+        return;
+    }
+    const std::string message =
+        DeadlineMessage(records_.settings.timeoutSeconds, records_.rfcStep.Current());
+    output_.Write(records_.document.FailurePiece(message));
+    output_.Flush();
+    records_.log.WriteTraceLine(0, message, "");
+    services_.endProcess(static_cast<int>(ExitCode::Fatal));
 }
 
 // The one place where a failure becomes the error document and the exit code.
 ExitCode SensorRun::Fail(const Fatal& fatal) {
+    const platform::OutputHold answer = services_.out.BeginAnswer();
     if (fatal.libraryError) {
         records_.rfc->PrintErrorReport(services_.out, fatal.message);
         return ExitCode::RfcError;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,12 +10,14 @@
 #include "config/profile_location.h"
 #include "config/profile_password.h"
 #include "config/sensor_listing.h"
+#include "measure/rfc_step.h"
 #include "output/result_document.h"
 #include "output/run_log.h"
 #include "platform/output_sink.h"
 #include "rfc/rfc_client.h"
 #include "run/exit_code.h"
 #include "run/run_context.h"
+#include "run/run_deadline.h"
 
 namespace trevalunda {
 
@@ -23,9 +26,10 @@ class FileSystem;
 }
 
 // Opens the RFC library that the installation names (empty: the default library) and gives
-// the sensor's client for it; the client writes its call trace to the run log.
-using RfcClientFactory =
-    std::function<Result<std::unique_ptr<RfcClient>>(const std::string& library, RunLog& log)>;
+// the sensor's client for it; the client writes its call trace to the run log and the lines
+// a library prints to the run's output.
+using RfcClientFactory = std::function<Result<std::unique_ptr<RfcClient>>(
+    const std::string& library, RunLog& log, platform::OutputSink& out)>;
 
 // What a run needs of the world around it.
 struct RunServices {
@@ -34,6 +38,8 @@ struct RunServices {
     std::function<std::string()> timeOfDay;
     std::string executablePath;
     RfcClientFactory rfcClients;
+    // Ends the process at once with the exit code, from any thread.
+    std::function<void(int)> endProcess;
 };
 
 // The records of one run, owned by the run and handed to its steps.
@@ -46,6 +52,7 @@ struct RunRecords {
     RunLog log;
     ProfileKey profileKey{};
     std::unique_ptr<RfcClient> rfc;  // opened when the run first needs the RFC library
+    RfcStepTracker rfcStep;          // the remote step under way
     // The host that the console lines show for a system: its profile's host name until the
     // system reports its own, which stays shown for later systems whose profile names none.
     std::string shownHost;
@@ -60,11 +67,16 @@ class SensorRun {
   private:
     Result<ExitCode> Run();
     Status Prepare();
+    void StartDeadline();
+    void AnswerAtDeadline();
     ExitCode Fail(const Fatal& fatal);
 
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    platform::SharedOutput output_;  // the run and its deadline write through it
     RunServices services_;
     std::vector<std::string> arguments_;
     RunRecords records_;
+    RunDeadline deadline_;
 };
 
 }  // namespace trevalunda

@@ -36,13 +36,16 @@ class SensorRunTest : public ::testing::Test {
 
     ExitCode Run(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), "trevalunda");
-        RunServices services{files_, out_, [] { return std::string("12:00:00"); },
+        RunServices services{files_,
+                             out_,
+                             [] { return std::string("12:00:00"); },
                              kSensorFolder + "trevalunda.exe",
-                             [this](const std::string&, RunLog&) {
+                             [this](const std::string&, RunLog&, platform::OutputSink&) {
                                  ++landscape_.clientsOpened;
                                  return Result<std::unique_ptr<RfcClient>>(
                                      std::make_unique<testing::FakeRfcClient>(landscape_));
-                             }};
+                             },
+                             [](int) { ADD_FAILURE() << "the run's deadline passed"; }};
         return SensorRun(services, std::move(arguments)).Execute();
     }
 

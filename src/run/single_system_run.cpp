@@ -71,7 +71,7 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     }
 
     Result<SystemMeasurement> measured =
-        MeasureSystem(*records.rfc, LogonDataFor(profile, run.ParameterString));
+        MeasureSystem(*records.rfc, LogonDataFor(profile, run.ParameterString), records.rfcStep);
     if (!measured.ok()) {
         return measured.fatal();
     }
@@ -81,6 +81,7 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     }
     run.StatusWord = kStatusOk;
     WriteLockResult(records.document, profile.Destination, count.value());
+    const platform::OutputHold answer = services.out.BeginAnswer();
     services.out.Write(records.document.Text());
     services.files.Remove(std::string(kRfcTraceFile));
     if (run.VerboseConsole) {

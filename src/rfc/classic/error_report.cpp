@@ -39,6 +39,7 @@ extern "C" void ReportRfcError(char* operation) noexcept {
 
 void PrintRfcErrorReport(platform::OutputSink& out, const RfcFunctions& functions,
                          std::string_view operation) {
+    const platform::OutputHold answer = out.BeginAnswer();
     out.Write("RFC error\n");
     PrintLabelValue(out, "operation/code", 0, kLabelWidth, operation);
     RfcErrorRecord record;
