@@ -22,6 +22,7 @@ struct ChildResult {
     int exitCode = -1;   // -1 when the program could not be started or did not exit normally
     std::string output;  // standard output, byte for byte
     std::string errors;  // standard error
+    std::size_t peakMemoryKiB = 0;  // the most memory the program held at once
 };
 
 ChildResult RunChildProcess(const ChildRun& run);

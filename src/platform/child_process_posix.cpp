@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -121,9 +122,11 @@ ChildResult RunChildProcess(const ChildRun& run) {
     }
     Exchange(run.input, in.write, out.read, err.read, result);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    struct rusage usage {};
+    while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.peakMemoryKiB = static_cast<std::size_t>(usage.ru_maxrss);  // in KiB on Linux
     return result;
 }
 

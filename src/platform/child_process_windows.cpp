@@ -1,6 +1,9 @@
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
+// The kernel32 form of the memory counters (no psapi.dll needed).
+#define PSAPI_VERSION 2
+#include <psapi.h>
 
 #include <algorithm>
 #include <array>
@@ -191,6 +194,10 @@ ChildResult RunChildProcess(const ChildRun& run) {
 
     ::WaitForSingleObject(process.hProcess, INFINITE);
     result.exitCode = ExitCodeOf(process.hProcess);
+    PROCESS_MEMORY_COUNTERS memory{};
+    if (::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) != 0) {
+        result.peakMemoryKiB = memory.PeakWorkingSetSize / 1024;
+    }
     ::CloseHandle(process.hProcess);
     return result;
 }
