@@ -60,4 +60,7 @@ std::string_view FolderOf(std::string_view path);
 // The file name of a path without its folder part.
 std::string_view FileNameOf(std::string_view path);
 
+// The path as the operating system itself names the file, for handing it to a library.
+std::string NativePathOf(std::string_view path);
+
 }  // namespace trevalunda::platform

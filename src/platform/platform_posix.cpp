@@ -236,4 +236,8 @@ LoadedLibrary LoadSharedLibrary(const std::string& path) {
     return {std::make_unique<PosixSharedLibrary>(handle), {}};
 }
 
+std::string NativePathOf(std::string_view path) {
+    return NativePath(path);
+}
+
 }  // namespace trevalunda::platform

@@ -260,4 +260,8 @@ LoadedLibrary LoadSharedLibrary(const std::string& path) {
     return {std::make_unique<WindowsSharedLibrary>(module), {}};
 }
 
+std::string NativePathOf(std::string_view path) {
+    return std::string(path);
+}
+
 }  // namespace trevalunda::platform

@@ -1,5 +1,6 @@
 #include "rfc/rfc_library.h"
 
+#include <optional>
 #include <utility>
 
 #include "platform/file_system.h"
@@ -7,25 +8,61 @@
 
 namespace trevalunda {
 
-std::string DefaultRfcLibraryName() {
-    return platform::UsesWindowsLibraries() ? "librfc32.dll" : "librfccm.so";
+namespace {
+
+Fatal CannotLoad(std::string_view name) {
+    return Fatal{"Error 1050: RFC library " + std::string(name) + " cannot be loaded..."};
+}
+
+// The library's file beside the executable, when it lies there.
+std::optional<std::string> BesideExecutable(const std::string& name,
+                                            const std::string& executablePath,
+                                            const platform::FileSystem& files) {
+    if (!platform::FolderOf(name).empty()) {
+        return std::nullopt;
+    }
+    std::string beside = std::string(platform::FolderOf(executablePath)) + name;
+    if (!files.CanOpenForReading(beside)) {
+        return std::nullopt;
+    }
+    return beside;
+}
+
+Result<LoadedRfcLibrary> Load(const std::string& path, const std::string& name) {
+    platform::LoadedLibrary loaded = platform::LoadSharedLibrary(path);
+    if (!loaded.library) {
+        return CannotLoad(name);
+    }
+    return LoadedRfcLibrary{std::move(loaded.library), name};
+}
+
+}  // namespace
+
+std::vector<std::string> DefaultRfcLibraryNames() {
+    if (platform::UsesWindowsLibraries()) {
+        return {"librfc32.dll", "sapnwrfc.dll"};
+    }
+    return {"librfccm.so", "libsapnwrfc.so"};
 }
 
 Result<LoadedRfcLibrary> LoadRfcLibrary(const std::string& name, const std::string& executablePath,
                                         const platform::FileSystem& files) {
-    const std::string library = name.empty() ? DefaultRfcLibraryName() : name;
-    std::string path = library;
-    if (platform::FolderOf(library).empty()) {
-        const std::string beside = std::string(platform::FolderOf(executablePath)) + library;
-        if (files.CanOpenForReading(beside)) {
-            path = beside;
+    if (!name.empty()) {
+        return Load(BesideExecutable(name, executablePath, files).value_or(name), name);
+    }
+    const std::vector<std::string> defaults = DefaultRfcLibraryNames();
+    for (const std::string& library : defaults) {
+        if (auto beside = BesideExecutable(library, executablePath, files)) {
+            return Load(*beside, library);
         }
     }
-    platform::LoadedLibrary loaded = platform::LoadSharedLibrary(path);
-    if (!loaded.library) {
-        return Fatal{"Error 1050: RFC library " + library + " cannot be loaded..."};
+    for (const std::string& library : defaults) {
+        platform::LoadedLibrary loaded = platform::LoadSharedLibrary(library);
+        if (loaded.library) {
+            return LoadedRfcLibrary{std::move(loaded.library), library};
+        }
     }
-    return LoadedRfcLibrary{std::move(loaded.library), library};
+    return CannotLoad(defaults[0] + " or " + defaults[1]);
 }
 
 }  // namespace trevalunda

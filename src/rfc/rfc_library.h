@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/result.h"
 #include "platform/process.h"
@@ -18,12 +19,15 @@ struct LoadedRfcLibrary {
     std::string name;
 };
 
-// The file name under which the RFC library is installed on this operating system.
-std::string DefaultRfcLibraryName();
+// The file names of the RFC libraries on this operating system, in the order they are
+// looked for when the installation names none: the classic library, then SAP's NetWeaver
+// RFC library.
+std::vector<std::string> DefaultRfcLibraryNames();
 
-// Loads the named library (the default library when the name is empty). A name without a
-// folder is looked for beside the executable first, then where the operating system looks
-// for libraries. A library that cannot be loaded is a failure that names it.
+// Loads the named library, or the first default library that exists. A name without a folder
+// is looked for beside the executable first, then where the operating system looks for
+// libraries; of the default libraries, both are looked for beside the executable before the
+// system's folders. A library that cannot be loaded is a failure that names it.
 Result<LoadedRfcLibrary> LoadRfcLibrary(const std::string& name, const std::string& executablePath,
                                         const platform::FileSystem& files);
 
