@@ -4,6 +4,7 @@
 
 #include "output/console_lines.h"
 #include "rfc/error_report.h"
+#include "run/information_request.h"
 #include "run/multi_system_run.h"
 #include "run/single_system_run.h"
 
@@ -20,6 +21,9 @@ ExitCode SensorRun::Execute() {
 }
 
 Result<ExitCode> SensorRun::Run() {
+    if (const auto answered = AnswerInformationRequest(arguments_, services_.out)) {
+        return *answered;
+    }
     if (Status failed = Prepare()) {
         return *failed;
     }
