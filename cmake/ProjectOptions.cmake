@@ -41,3 +41,20 @@ function(trevalunda_link_runtime_statically target)
             $<$<CONFIG:Release,MinSizeRel,RelWithDebInfo>:-static-libgcc -static-libstdc++>)
     endif()
 endfunction()
+
+# A Windows program that takes file names expands the wildcards in its arguments itself
+# ("check *.P00"), since cmd.exe leaves that to the program where a POSIX shell does it: the
+# C runtime's start-up code does so when the program is linked with its globbing object. A
+# pattern that matches nothing stays as it is.
+function(trevalunda_expand_wildcards target)
+    if(MINGW)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=CRT_glob.o
+            OUTPUT_VARIABLE globbing OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${globbing}" OR NOT EXISTS "${globbing}")
+            message(FATAL_ERROR "MinGW-w64's CRT_glob.o not found: ${globbing}")
+        endif()
+        target_link_options(${target} PRIVATE "${globbing}")
+    elseif(MSVC)
+        target_link_options(${target} PRIVATE setargv.obj)
+    endif()
+endfunction()

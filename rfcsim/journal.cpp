@@ -116,4 +116,8 @@ std::string ErrorHandlerLine(std::string_view operation) {
     return "ErrorHandler " + InQuotes(operation);
 }
 
+std::string HangLine(std::string_view step, std::int64_t seconds) {
+    return "Hang " + std::string(step) + " " + Number(seconds) + " s";
+}
+
 }  // namespace trevalunda::rfcsim

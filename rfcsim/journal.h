@@ -45,5 +45,7 @@ std::string ItGetLineLine(std::uint32_t number);
 std::string ItDeleteLine(int result);
 // Written when a call reports its failure through the caller's error handler.
 std::string ErrorHandlerLine(std::string_view operation);
+// Written when a call begins to wait at a step its system is told to hang at.
+std::string HangLine(std::string_view step, std::int64_t seconds);
 
 }  // namespace trevalunda::rfcsim

@@ -35,6 +35,39 @@ ErrorTexts ParseErrorTexts(std::string_view value) {
     return ErrorTexts{fields[0], fields[1], fields[2], fields[3]};
 }
 
+// The character that a backslash and this letter stand for in a message, if any.
+std::optional<char> Escaped(char letter) {
+    switch (letter) {
+        case 'n':
+            return '\n';
+        case 'r':
+            return '\r';
+        case 't':
+            return '\t';
+        case '\\':
+            return '\\';
+        default:
+            return std::nullopt;
+    }
+}
+
+// A message of one line that stands for several: \n, \r and \t become a line feed, a
+// carriage return and a tab, \\ one backslash; any other backslash stays.
+std::string ResolveEscapes(std::string_view value) {
+    std::string resolved;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const std::optional<char> escaped =
+            value[i] == '\\' && i + 1 < value.size() ? Escaped(value[i + 1]) : std::nullopt;
+        if (escaped) {
+            resolved += *escaped;
+            ++i;
+        } else {
+            resolved += value[i];
+        }
+    }
+    return resolved;
+}
+
 Setter Text(std::string SapSystem::*field) {
     return [field](SapSystem& system, std::string_view value) { system.*field = value; };
 }
@@ -62,6 +95,8 @@ const std::map<std::string, Setter>& Setters() {
         {"SYSTEMNUMBER", [](SapSystem& s, std::string_view v) { SetNumber(s.systemNumber, v); }},
         {"GATEWAYHOST", Text(&SapSystem::gatewayHost)},
         {"GATEWAYSERVICE", Text(&SapSystem::gatewayService)},
+        {"MESSAGESERVER", Text(&SapSystem::messageServer)},
+        {"LOGONGROUP", Text(&SapSystem::logonGroup)},
         {"CLIENT", Text(&SapSystem::client)},
         {"USER", Text(&SapSystem::user)},
         {"PASSWORD", Text(&SapSystem::password)},
@@ -72,6 +107,13 @@ const std::map<std::string, Setter>& Setters() {
         {"SYSTEMINFORECEIVECODE", FaultCode(&Faults::systemInfoReceiveCode)},
         {"LOCKWAITERSCALLCODE", FaultCode(&Faults::lockWaitersCallCode)},
         {"LOCKWAITERSRECEIVECODE", FaultCode(&Faults::lockWaitersReceiveCode)},
+        {"SYSTEMINFOINVOKECODE", FaultCode(&Faults::systemInfoInvokeCode)},
+        {"LOCKWAITERSINVOKECODE", FaultCode(&Faults::lockWaitersInvokeCode)},
+        {"ERRORMESSAGE",
+         [](SapSystem& s, std::string_view v) { s.faults.errorMessage = ResolveEscapes(v); }},
+        {"HANG", FaultText(&Faults::hang)},
+        {"HANGSECONDS",
+         [](SapSystem& s, std::string_view v) { SetNumber(s.faults.hangSeconds, v); }},
         {"EXCEPTION", FaultText(&Faults::exception)},
         {"HANDLERERROR", FaultText(&Faults::handlerError)},
         {"LASTERROR",
@@ -137,6 +179,14 @@ std::optional<Landscape> ReadLandscape(const std::filesystem::path& folder) {
         return std::nullopt;
     }
     return ParseLandscape(*text);
+}
+
+const Landscape* LandscapeFile::Get() {
+    if (!read_) {
+        landscape_ = ReadLandscape(folder_);
+        read_ = true;
+    }
+    return landscape_ ? &*landscape_ : nullptr;
 }
 
 }  // namespace trevalunda::rfcsim

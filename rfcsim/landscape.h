@@ -31,7 +31,17 @@ struct Faults {
     std::uint32_t failItGetLine = 0;  // 0: no line fails
     bool failItDelete = false;
     std::vector<std::string> traceLines;  // replace the default trace lines of a failure
+    // rfcsimnw: the NetWeaver codes RfcInvoke returns (0: from the receive codes instead) and
+    // the message of the error info, with \n, \r, \t and \\ resolved (nullopt: the reason).
+    int systemInfoInvokeCode = 0;
+    int lockWaitersInvokeCode = 0;
+    std::optional<std::string> errorMessage;
+    // Both libraries: the step that waits ("logon", a function name or "close"), and how long.
+    std::string hang;
+    std::uint32_t hangSeconds = 3600;
 };
+
+inline constexpr std::string_view kDefaultLogonGroup = "PUBLIC";
 
 // One SAP system of the simulated landscape: how it is reached, whom it lets in and what
 // it answers.
@@ -42,6 +52,8 @@ struct SapSystem {
     std::int64_t systemNumber = 0;
     std::string gatewayHost;
     std::string gatewayService;
+    std::string messageServer;  // rfcsimnw: reached through sapnwrfc.ini's MSHOST and GROUP
+    std::string logonGroup = std::string(kDefaultLogonGroup);
     std::string client;
     std::string user;
     std::string password;
@@ -63,5 +75,22 @@ Landscape ParseLandscape(std::string_view text);
 
 // Reads rfcsim.ini in the folder; nullopt when there is no such file.
 std::optional<Landscape> ReadLandscape(const std::filesystem::path& folder);
+
+// The landscape of a folder as a library sees it: read the first time a logon needs it and
+// kept from then on.
+class LandscapeFile {
+  public:
+    explicit LandscapeFile(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    // Null when the folder has no rfcsim.ini.
+    const Landscape* Get();
+    // A system of the landscape that Get gave, by its index.
+    const SapSystem& System(std::size_t index) const { return landscape_->systems[index]; }
+
+  private:
+    std::filesystem::path folder_;
+    bool read_ = false;
+    std::optional<Landscape> landscape_;
+};
 
 }  // namespace trevalunda::rfcsim

@@ -18,6 +18,8 @@ TEST(LandscapeTest, ReadsEveryKeyOfASection) {
         "SystemNumber=07\n"
         "GatewayHost=gwprd\n"
         "GatewayService=sapgw07\n"
+        "MessageServer=msprd\n"
+        "LogonGroup=SPACE\n"
         "Client=100\n"
         "User=MONITOR\n"
         "Password=se cret\n"
@@ -36,7 +38,12 @@ TEST(LandscapeTest, ReadsEveryKeyOfASection) {
         "FailItGetLine=2\n"
         "FailItDelete=true\n"
         "TraceLine=first line\n"
-        "TraceLine=T:0001 ======> second\n");
+        "TraceLine=T:0001 ======> second\n"
+        "SystemInfoInvokeCode=4\n"
+        "LockWaitersInvokeCode=13\n"
+        "ErrorMessage=connection lost\n"
+        "Hang=RFC_SYSTEM_INFO\n"
+        "HangSeconds=5\n");
     ASSERT_EQ(landscape.systems.size(), 1u);
     const SapSystem& s = landscape.systems[0];
     EXPECT_EQ(s.name, "PRD");
@@ -45,6 +52,8 @@ TEST(LandscapeTest, ReadsEveryKeyOfASection) {
     EXPECT_EQ(s.systemNumber, 7);
     EXPECT_EQ(s.gatewayHost, "gwprd");
     EXPECT_EQ(s.gatewayService, "sapgw07");
+    EXPECT_EQ(s.messageServer, "msprd");
+    EXPECT_EQ(s.logonGroup, "SPACE");
     EXPECT_EQ(s.client, "100");
     EXPECT_EQ(s.user, "MONITOR");
     EXPECT_EQ(s.password, "se cret");
@@ -67,6 +76,11 @@ TEST(LandscapeTest, ReadsEveryKeyOfASection) {
     EXPECT_EQ(f.failItGetLine, 2u);
     EXPECT_TRUE(f.failItDelete);
     EXPECT_EQ(f.traceLines, (std::vector<std::string>{"first line", "T:0001 ======> second"}));
+    EXPECT_EQ(f.systemInfoInvokeCode, 4);
+    EXPECT_EQ(f.lockWaitersInvokeCode, 13);
+    EXPECT_EQ(f.errorMessage, "connection lost");
+    EXPECT_EQ(f.hang, "RFC_SYSTEM_INFO");
+    EXPECT_EQ(f.hangSeconds, 5u);
 }
 
 TEST(LandscapeTest, DefaultsOfASectionWithoutKeys) {
@@ -82,6 +96,28 @@ TEST(LandscapeTest, DefaultsOfASectionWithoutKeys) {
     EXPECT_FALSE(s.faults.failItCreate);
     EXPECT_EQ(s.faults.failItGetLine, 0u);
     EXPECT_TRUE(s.faults.traceLines.empty());
+    EXPECT_EQ(s.logonGroup, "PUBLIC");
+    EXPECT_EQ(s.faults.errorMessage, std::nullopt);
+    EXPECT_EQ(s.faults.hang, "");
+    EXPECT_EQ(s.faults.hangSeconds, 3600u) << "far beyond any deadline";
+}
+
+TEST(LandscapeTest, ErrorMessageResolvesItsEscapes) {
+    struct Case {
+        const char* value;
+        const char* message;
+    } cases[] = {
+        {"", ""},
+        {"plain  text", "plain  text"},
+        {"a\\nb", "a\nb"},
+        {"\\n  two\\r\\nlines\\t\\n", "\n  two\r\nlines\t\n"},
+        {"back\\\\slash", "back\\slash"},
+        {"other \\x and \\", "other \\x and \\"},
+    };
+    for (const Case& c : cases) {
+        const Landscape landscape = ParseLandscape(std::string("[A]\nErrorMessage=") + c.value);
+        EXPECT_EQ(landscape.systems[0].faults.errorMessage, c.message) << c.value;
+    }
 }
 
 TEST(LandscapeTest, LinesAreReadLeniently) {

@@ -26,6 +26,11 @@ std::int64_t SystemNumberOf(std::string_view text) {
     return ParseNumber(Trim(text)).value_or(-1);
 }
 
+SapRfcEntry SapRfcEntryOf(const DestinationEntry& entry) {
+    return SapRfcEntry{entry.destination,    entry.Value("TYPE"),   entry.Value("ASHOST"),
+                       entry.Value("SYSNR"), entry.Value("GWHOST"), entry.Value("GWSERV")};
+}
+
 Resolution ResolveEntry(const Landscape& landscape, const SapRfcEntry& entry) {
     if (EqualsIgnoringCase(entry.type, "R/2")) {
         return ResolveByGateway(landscape, entry.gatewayHost, entry.gatewayService);
@@ -68,6 +73,18 @@ Resolution ResolveByGateway(const Landscape& landscape, std::string_view host,
             ")");
 }
 
+Resolution ResolveByMessageServer(const Landscape& landscape, std::string_view host,
+                                  std::string_view group) {
+    return FindSystem(
+        landscape,
+        [&](const SapSystem& s) {
+            return !s.messageServer.empty() && EqualsIgnoringCase(s.messageServer, host) &&
+                   EqualsIgnoringCase(s.logonGroup, group);
+        },
+        "partner not reached (message server " + std::string(host) + ", logon group " +
+            std::string(group) + ")");
+}
+
 Resolution ResolveOpenOptions(const Landscape& landscape, const RfcOpenOptions& options) {
     const std::string_view destination = TextOrEmpty(options.destination);
     if (options.mode == kRfcModeR2) {
@@ -84,8 +101,13 @@ Resolution ResolveOpenOptions(const Landscape& landscape, const RfcOpenOptions& 
     return ResolveByHost(landscape, r3.host, r3.systemNumber);
 }
 
-std::vector<SapRfcEntry> ParseSapRfcIni(std::string_view text) {
-    std::vector<SapRfcEntry> entries;
+std::string DestinationEntry::Value(const std::string& key) const {
+    const auto found = values.find(key);
+    return found == values.end() ? std::string() : found->second;
+}
+
+std::vector<DestinationEntry> ParseDestinationFile(std::string_view text) {
+    std::vector<DestinationEntry> entries;
     for (const std::string& rawLine : SplitLines(text)) {
         const std::string_view line = Trim(rawLine);
         const std::size_t equals = line.find('=');
@@ -97,37 +119,69 @@ std::vector<SapRfcEntry> ParseSapRfcIni(std::string_view text) {
         if (key == "DEST") {
             entries.emplace_back();
             entries.back().destination = std::move(value);
-        } else if (entries.empty()) {
-            continue;
-        } else if (key == "TYPE") {
-            entries.back().type = std::move(value);
-        } else if (key == "ASHOST") {
-            entries.back().applicationHost = std::move(value);
-        } else if (key == "SYSNR") {
-            entries.back().systemNumber = std::move(value);
-        } else if (key == "GWHOST") {
-            entries.back().gatewayHost = std::move(value);
-        } else if (key == "GWSERV") {
-            entries.back().gatewayService = std::move(value);
+        } else if (!entries.empty()) {
+            entries.back().values[key] = std::move(value);
         }
+    }
+    return entries;
+}
+
+std::variant<DestinationEntry, Resolution> FindDestination(const std::filesystem::path& folder,
+                                                           std::string_view fileName,
+                                                           std::string_view destination) {
+    const std::string file(fileName);
+    const std::string name(destination);
+    const std::optional<std::string> text = ReadWholeFile(folder / file);
+    if (!text) {
+        return Resolution{std::nullopt, file + " not found (destination " + name + ")", true};
+    }
+    for (DestinationEntry& entry : ParseDestinationFile(*text)) {
+        if (EqualsIgnoringCase(entry.destination, destination)) {
+            return std::move(entry);
+        }
+    }
+    return Resolution{std::nullopt, "destination " + name + " not in " + file, true};
+}
+
+std::vector<SapRfcEntry> ParseSapRfcIni(std::string_view text) {
+    std::vector<SapRfcEntry> entries;
+    for (const DestinationEntry& entry : ParseDestinationFile(text)) {
+        entries.push_back(SapRfcEntryOf(entry));
     }
     return entries;
 }
 
 Resolution ResolveSapRfcDestination(const Landscape& landscape, const std::filesystem::path& folder,
                                     std::string_view destination) {
-    const std::optional<std::string> text = ReadWholeFile(folder / kSapRfcFileName);
-    if (!text) {
-        return Resolution{std::nullopt,
-                          "SapRfc.ini not found (destination " + std::string(destination) + ")"};
+    std::variant<DestinationEntry, Resolution> found =
+        FindDestination(folder, kSapRfcFileName, destination);
+    if (const auto* failure = std::get_if<Resolution>(&found)) {
+        return *failure;
     }
-    for (const SapRfcEntry& entry : ParseSapRfcIni(*text)) {
-        if (EqualsIgnoringCase(entry.destination, destination)) {
-            return ResolveEntry(landscape, entry);
-        }
+    return ResolveEntry(landscape, SapRfcEntryOf(std::get<DestinationEntry>(found)));
+}
+
+Resolution ResolveNetWeaverDestination(const Landscape& landscape,
+                                       const std::filesystem::path& folder,
+                                       std::string_view destination) {
+    std::variant<DestinationEntry, Resolution> found =
+        FindDestination(folder, kNetWeaverIniFileName, destination);
+    if (const auto* failure = std::get_if<Resolution>(&found)) {
+        return *failure;
+    }
+    const DestinationEntry& entry = std::get<DestinationEntry>(found);
+    if (const std::string host = entry.Value("ASHOST"); !host.empty()) {
+        return ResolveByHost(landscape, host, SystemNumberOf(entry.Value("SYSNR")));
+    }
+    if (const std::string server = entry.Value("MSHOST"); !server.empty()) {
+        const std::string group = entry.Value("GROUP");
+        return ResolveByMessageServer(landscape, server,
+                                      group.empty() ? kDefaultLogonGroup : group);
     }
     return Resolution{std::nullopt,
-                      "destination " + std::string(destination) + " not in SapRfc.ini"};
+                      "destination " + entry.destination + " in " +
+                          std::string(kNetWeaverIniFileName) + " has neither ASHOST nor MSHOST",
+                      true};
 }
 
 std::string CredentialFailure(const SapSystem& system, std::string_view client,

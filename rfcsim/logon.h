@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "classic_rfc_api.h"
@@ -17,6 +19,9 @@ namespace trevalunda::rfcsim {
 struct Resolution {
     std::optional<std::size_t> system;
     std::string failure;
+    // The failure lies in a destination file (missing, without the destination or its host)
+    // rather than in reaching a system.
+    bool inDestinationFile = false;
 };
 
 // Destination names compare in any letter case.
@@ -28,11 +33,35 @@ Resolution ResolveByHost(const Landscape& landscape, std::string_view host,
 Resolution ResolveByGateway(const Landscape& landscape, std::string_view host,
                             std::string_view service);
 
+// The message server host and the logon group compare in any letter case.
+Resolution ResolveByMessageServer(const Landscape& landscape, std::string_view host,
+                                  std::string_view group);
+
 // RfcOpen: mode 0 by the R/3 options' host and system number, mode 1 by the R/2 options'
 // gateway; by the destination when the options name no host (gateway).
 Resolution ResolveOpenOptions(const Landscape& landscape, const RfcOpenOptions& options);
 
-// One entry of SapRfc.ini, from its DEST= line up to the next one.
+// One entry of a destination file (SapRfc.ini, sapnwrfc.ini), from its DEST= line up to the
+// next one: the values by their keys, upper-cased; a later line of a key wins.
+struct DestinationEntry {
+    std::string destination;
+    std::map<std::string, std::string> values;
+
+    // The value of the upper-case key; empty when the entry does not have it.
+    std::string Value(const std::string& key) const;
+};
+
+// Lines before the first DEST= line and lines without "=" are ignored; blanks around keys
+// and values are dropped.
+std::vector<DestinationEntry> ParseDestinationFile(std::string_view text);
+
+// The entry of the destination (in any letter case) in the named file of the folder; a
+// resolution failure of the destination file when the file or the entry is missing.
+std::variant<DestinationEntry, Resolution> FindDestination(const std::filesystem::path& folder,
+                                                           std::string_view fileName,
+                                                           std::string_view destination);
+
+// One entry of SapRfc.ini.
 struct SapRfcEntry {
     std::string destination;
     std::string type;  // "A" for R/3, "R/2"
@@ -50,6 +79,14 @@ std::vector<SapRfcEntry> ParseSapRfcIni(std::string_view text);
 // gateway for TYPE=R/2 and by application host and system number otherwise.
 Resolution ResolveSapRfcDestination(const Landscape& landscape, const std::filesystem::path& folder,
                                     std::string_view destination);
+
+inline constexpr std::string_view kNetWeaverIniFileName = "sapnwrfc.ini";
+
+// rfcsimnw's destinations: the destination's entry in sapnwrfc.ini in the folder leads to the
+// system by ASHOST and SYSNR, or else by MSHOST and GROUP (PUBLIC when the entry has none).
+Resolution ResolveNetWeaverDestination(const Landscape& landscape,
+                                       const std::filesystem::path& folder,
+                                       std::string_view destination);
 
 // Why the system turns the logon away, or an empty text when it lets the user in. The
 // user compares in any letter case, the password exactly; blanks padding either on the

@@ -14,7 +14,7 @@ namespace {
 // same host.
 const Landscape& TestLandscape() {
     static const Landscape landscape = ParseLandscape(
-        "[PRD]\nDestination=PRD\nHost=sapprd\nSystemNumber=0\n"
+        "[PRD]\nDestination=PRD\nHost=sapprd\nSystemNumber=0\nMessageServer=msprd\n"
         "Client=100\nUser=MONITOR\nPassword=secret\n"
         "[R2S]\nDestination=R2SYS\nGatewayHost=gwr2\nGatewayService=sapgw00\n"
         "[QAS]\nDestination=QAS\nHost=sapprd\nSystemNumber=1\n");
@@ -46,6 +46,9 @@ TEST(LogonTest, FindsTheSystem) {
          "failure: partner not reached (gateway gwr2, service sapgw01)"},
         {"section without host", ResolveByHost(l, "", 0),
          "failure: partner not reached (host , system number 0)"},
+        {"message server and default group", ResolveByMessageServer(l, "MSPRD", "public"), "PRD"},
+        {"message server with other group", ResolveByMessageServer(l, "msprd", "SPACE"),
+         "failure: partner not reached (message server msprd, logon group SPACE)"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Reached(c.resolution), c.reached) << c.name;

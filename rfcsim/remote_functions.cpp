@@ -47,6 +47,27 @@ Value ValueOf(const std::pair<std::string_view, Value> (&values)[Size], std::str
     return Value{};
 }
 
+// What the importing parameter of that name receives.
+void FillImportingValue(const SapSystem& system, const RfcParameterEntry& entry) {
+    const std::string_view name(entry.name, entry.nameLength);
+    if (name == "RFCSI_EXPORT") {
+        const std::array<char, kRfcsiLength> record = SystemInfoRecord(system);
+        std::memcpy(entry.value, record.data(), record.size());
+    } else if (name == "CURRENT_RESOURCES" || name == "MAXIMAL_RESOURCES") {
+        const std::int32_t resources = name == "CURRENT_RESOURCES" ? 3 : 10;
+        std::memcpy(entry.value, &resources, sizeof resources);
+    } else if (name == "RECOMMENDED_DELAY") {
+        const std::int32_t delay = 0;
+        std::memcpy(entry.value, &delay, sizeof delay);
+    } else if (name == "RFC_LOGIN_COMPLETE") {
+        *static_cast<char*>(entry.value) = 'X';
+    } else if (name == "DIALOG_USER_TYPE") {
+        *static_cast<char*>(entry.value) = ' ';
+    }
+}
+
+}  // namespace
+
 std::string SystemInfoValue(const SapSystem& system, std::string_view field) {
     const std::pair<std::string_view, std::string> values[] = {
         {"RFCPROTO", "011"},
@@ -68,27 +89,6 @@ std::string SystemInfoValue(const SapSystem& system, std::string_view field) {
     };
     return ValueOf(values, field);
 }
-
-// What the importing parameter of that name receives.
-void FillImportingValue(const SapSystem& system, const RfcParameterEntry& entry) {
-    const std::string_view name(entry.name, entry.nameLength);
-    if (name == "RFCSI_EXPORT") {
-        const std::array<char, kRfcsiLength> record = SystemInfoRecord(system);
-        std::memcpy(entry.value, record.data(), record.size());
-    } else if (name == "CURRENT_RESOURCES" || name == "MAXIMAL_RESOURCES") {
-        const std::int32_t resources = name == "CURRENT_RESOURCES" ? 3 : 10;
-        std::memcpy(entry.value, &resources, sizeof resources);
-    } else if (name == "RECOMMENDED_DELAY") {
-        const std::int32_t delay = 0;
-        std::memcpy(entry.value, &delay, sizeof delay);
-    } else if (name == "RFC_LOGIN_COMPLETE") {
-        *static_cast<char*>(entry.value) = 'X';
-    } else if (name == "DIALOG_USER_TYPE") {
-        *static_cast<char*>(entry.value) = ' ';
-    }
-}
-
-}  // namespace
 
 std::optional<RemoteFunction> FindRemoteFunction(std::string_view name) {
     if (name == kSystemInfoFunction) {

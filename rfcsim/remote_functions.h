@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,10 @@ struct ParameterLayout {
 // The importing parameters of the function, in no particular order (none for the lock
 // waiters, whose result comes in a table).
 std::span<const ParameterLayout> ImportingParameters(RemoteFunction function);
+
+// The value the system reports in the named field of the system information record, not yet
+// cut to the field's width; empty for a field it leaves blank.
+std::string SystemInfoValue(const SapSystem& system, std::string_view field);
 
 // The system information record the system reports: every field blank-padded to its width.
 std::array<char, kRfcsiLength> SystemInfoRecord(const SapSystem& system);

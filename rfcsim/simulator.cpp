@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 #include "rfcsim/connect_string.h"
+#include "rfcsim/hang.h"
 #include "rfcsim/interface_checks.h"
 #include "rfcsim/text.h"
 #include "rfcsim/trace_file.h"
@@ -27,7 +29,7 @@ std::string HandlerFailureReason(const SapSystem& system, std::string_view fallb
 }
 
 Simulator::Simulator(std::filesystem::path folder)
-    : folder_(std::move(folder)), journal_(folder_) {}
+    : folder_(std::move(folder)), journal_(folder_), landscape_(folder_) {}
 
 void Simulator::RfcEnvironment(RfcEnvironmentRecord* record) {
     CheckEnvironment(record);
@@ -69,7 +71,7 @@ RfcHandle Simulator::RfcOpenEx(char* connectString, void* errorRecord) {
 
 void Simulator::RfcClose(RfcHandle handle) {
     if (handle != 0) {
-        CheckedConnection(handle, "RfcClose");
+        HangIfDue(System(CheckedConnection(handle, "RfcClose")), kHangAtClose);
         connections_.erase(handle);
         pendingCalls_.erase(handle);
     }
@@ -91,16 +93,8 @@ int Simulator::RfcLastError(RfcErrorRecord* record) {
     return 0;
 }
 
-const Landscape* Simulator::LoadedLandscape() {
-    if (!landscapeRead_) {
-        landscape_ = ReadLandscape(folder_);
-        landscapeRead_ = true;
-    }
-    return landscape_ ? &*landscape_ : nullptr;
-}
-
 const SapSystem& Simulator::System(std::size_t index) const {
-    return landscape_->systems[index];
+    return landscape_.System(index);
 }
 
 const SapSystem* Simulator::CurrentSystem() const {
@@ -118,7 +112,7 @@ std::size_t Simulator::CheckedConnection(RfcHandle handle, const char* operation
 
 Simulator::LogonOutcome Simulator::Logon(const Resolver& resolve, std::string_view client,
                                          std::string_view user, std::string_view password) {
-    const Landscape* landscape = LoadedLandscape();
+    const Landscape* landscape = landscape_.Get();
     if (landscape == nullptr) {
         TraceFailure(nullptr, "no landscape");
         return {};
@@ -129,6 +123,7 @@ Simulator::LogonOutcome Simulator::Logon(const Resolver& resolve, std::string_vi
         return {};
     }
     const SapSystem& system = System(*resolution.system);
+    HangIfDue(system, kHangAtLogon);
     if (HandlerErrorDue(system, "RfcOpen")) {
         currentSystem_ = resolution.system;
         TraceFailure(&system, HandlerFailureReason(system, "RfcOpen failed"));
@@ -158,12 +153,15 @@ void Simulator::ReportToHandler(std::string_view operation) {
     }
 }
 
-void Simulator::TraceFailure(const SapSystem* system, std::string_view reason) const {
-    if (system != nullptr && !system->faults.traceLines.empty()) {
-        AppendTraceLines(folder_, system->faults.traceLines);
-    } else {
-        AppendTraceLines(folder_, DefaultFailureLines(reason, TraceTimestamp()));
+void Simulator::HangIfDue(const SapSystem& system, std::string_view step) const {
+    if (const std::optional<std::chrono::seconds> time = HangTime(system.faults, step)) {
+        journal_.Write(HangLine(step, time->count()));
+        std::this_thread::sleep_for(*time);
     }
+}
+
+void Simulator::TraceFailure(const SapSystem* system, std::string_view reason) const {
+    rfcsim::TraceFailure(folder_, system, reason);
 }
 
 }  // namespace trevalunda::rfcsim

@@ -58,7 +58,6 @@ class Simulator {
 
     using Resolver = std::function<Resolution(const Landscape&)>;
 
-    const Landscape* LoadedLandscape();
     const SapSystem& System(std::size_t index) const;
     // The system of the most recent logon, whose faults apply to calls that name no
     // connection; null before the first logon.
@@ -70,13 +69,14 @@ class Simulator {
     bool HandlerErrorDue(const SapSystem& system, std::string_view call) const;
     void ReportToHandler(std::string_view operation);
     void TraceFailure(const SapSystem* system, std::string_view reason) const;
+    // Waits when the system is told to hang at the step.
+    void HangIfDue(const SapSystem& system, std::string_view step) const;
     void ReceiveResult(const SapSystem& system, const PendingCall& call,
                        const RfcParameterEntry* importing);
 
     std::filesystem::path folder_;
     Journal journal_;
-    bool landscapeRead_ = false;
-    std::optional<Landscape> landscape_;
+    LandscapeFile landscape_;
     void (*errorHandler_)(char*) = nullptr;
     RfcHandle nextHandle_ = 1;
     std::map<RfcHandle, std::size_t> connections_;  // open handles and their systems

@@ -1,3 +1,4 @@
+#include "rfcsim/hang.h"
 #include "rfcsim/interface_checks.h"
 #include "rfcsim/simulator.h"
 #include "rfcsim/text.h"
@@ -75,6 +76,7 @@ int Simulator::RfcReceive(RfcHandle handle, RfcParameterEntry* importing, RfcTab
     pendingCalls_.erase(pending);
 
     const std::string_view name = FunctionName(call.function);
+    HangIfDue(system, name);
     const bool toHandler = HandlerErrorDue(system, "RfcReceive " + std::string(name));
     const int code = toHandler ? kFailureCode : ReceiveCode(system.faults, call.function);
     if (code == 0) {

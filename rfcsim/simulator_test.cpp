@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -392,6 +393,33 @@ TEST(SimulatorTest, LockWaitersArriveInTheTable) {
     const char* line = static_cast<const char*>(t.sim.ItGetLine(table, 1));
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(std::string(line, 12), "SAPSR3.VBHDR");
+}
+
+TEST(SimulatorTest, HangWaitsBeforeTheStepGoesOn) {
+    struct Case {
+        const char* hang;
+        const char* hangLine;
+        const char* callLine;  // the line of the call that waited
+    } cases[] = {
+        {"Logon", "Hang logon 0 s", "RfcOpen "},
+        {"rfc_system_info", "Hang RFC_SYSTEM_INFO 0 s", "RfcReceive 1 \"RFC_SYSTEM_INFO\" -> 0"},
+        {"S_DB_EXCLUSIVE_LOCK_WAITERS", "Hang S_DB_EXCLUSIVE_LOCK_WAITERS 0 s",
+         "RfcReceive 1 \"S_DB_EXCLUSIVE_LOCK_WAITERS\" -> 0"},
+        {"close", "Hang close 0 s", "RfcClose 1"},
+    };
+    for (const Case& c : cases) {
+        Session t;
+        t.Start(std::string("Hang=") + c.hang + "\nHangSeconds=0");
+        const RfcHandle handle = t.Open();
+        SystemInfoReceiver receiver(t.Install(testing::SystemInfoDescription()));
+        EXPECT_EQ(t.SystemInfo(handle, receiver), 0) << c.hang;
+        t.lockWaiterType = t.Install(testing::LockWaiterDescription());
+        void* table = t.CreateTable();
+        EXPECT_EQ(t.LockWaiters(handle, table), 0) << c.hang;
+        t.sim.ItDelete(table);
+        t.sim.RfcClose(handle);
+        testing::ExpectOneHangBefore(t.Journal(), c.hangLine, c.callLine, c.hang);
+    }
 }
 
 }  // namespace

@@ -28,4 +28,13 @@ void AppendTraceLines(const std::filesystem::path& folder, const std::vector<std
     }
 }
 
+void TraceFailure(const std::filesystem::path& folder, const SapSystem* system,
+                  std::string_view reason) {
+    if (system != nullptr && !system->faults.traceLines.empty()) {
+        AppendTraceLines(folder, system->faults.traceLines);
+    } else {
+        AppendTraceLines(folder, DefaultFailureLines(reason, TraceTimestamp()));
+    }
+}
+
 }  // namespace trevalunda::rfcsim

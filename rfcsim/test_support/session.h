@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -37,6 +38,32 @@ inline std::string TestLandscape(const std::string& prdKeys) {
 }
 
 inline constexpr const char* kSapRfcIni = "DEST=C11\nTYPE=A\nASHOST=sapc11\nSYSNR=01\n";
+
+// The reason lines of the folder's trace file, the part from the 13th character on.
+inline std::vector<std::string> TraceReasonsIn(const TemporaryFolder& folder) {
+    std::vector<std::string> reasons;
+    for (const std::string& line : folder.Lines("Dev_Rfc.Trc")) {
+        if (line.starts_with("ERROR       ")) {
+            reasons.push_back(line.substr(12));
+        }
+    }
+    return reasons;
+}
+
+// The journal of a run whose system hangs at one step: exactly one hang line, the one given,
+// right before the line of the call that waited (which begins as given).
+inline void ExpectOneHangBefore(const std::vector<std::string>& journal,
+                                const std::string& hangLine, const std::string& callLine,
+                                const std::string& name) {
+    const auto hang = std::find(journal.begin(), journal.end(), hangLine);
+    ASSERT_NE(hang, journal.end()) << name;
+    ASSERT_NE(hang + 1, journal.end()) << name;
+    EXPECT_TRUE(hang[1].starts_with(callLine)) << name << ": " << hang[1];
+    EXPECT_EQ(std::count_if(journal.begin(), journal.end(),
+                            [](const std::string& line) { return line.starts_with("Hang "); }),
+              1)
+        << name;
+}
 
 // A library in a folder of its own, called the way the sensor calls it.
 class Session {
@@ -104,15 +131,7 @@ class Session {
     std::vector<std::string> Journal() const { return folder.Lines("rfcsim.journal"); }
     std::vector<std::string> Trace() const { return folder.Lines("Dev_Rfc.Trc"); }
     // The reason lines of the trace file, the part from the 13th character on.
-    std::vector<std::string> TraceReasons() const {
-        std::vector<std::string> reasons;
-        for (const std::string& line : Trace()) {
-            if (line.starts_with("ERROR       ")) {
-                reasons.push_back(line.substr(12));
-            }
-        }
-        return reasons;
-    }
+    std::vector<std::string> TraceReasons() const { return TraceReasonsIn(folder); }
 
     TemporaryFolder folder;
     Simulator sim{folder.Path()};

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "run/information_request.h"
 #include "run/multi_system_run.h"
 #include "run/parameter_keywords.h"
 #include "run/single_system_run.h"
@@ -27,6 +28,9 @@ ExitCode SensorRun::Execute() {
 }
 
 Result<ExitCode> SensorRun::Run() {
+    if (const auto answered = AnswerInformationRequest(arguments_, services_.out)) {
+        return *answered;
+    }
     if (Status failed = Prepare()) {
         return *failed;
     }

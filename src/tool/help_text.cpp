@@ -46,7 +46,8 @@ std::string ToolHelp() {
            "  check    report everything the sensor would refuse in system profiles\n"
            "  listing  show what a multi-system run reads from a sensor listing\n"
            "\n"
-           "trevalunda-profile COMMAND --help describes a command.\n"
+           "trevalunda-profile COMMAND --help describes a command;\n"
+           "trevalunda-profile --version prints the version.\n"
            "Exit codes: 0 done, 1 check or listing found a file that the sensor refuses,\n"
            "2 the command failed (its message says why).\n";
 }

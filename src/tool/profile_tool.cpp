@@ -1,5 +1,6 @@
 #include "tool/profile_tool.h"
 
+#include "output/version_line.h"
 #include "tool/check_command.h"
 #include "tool/encode_command.h"
 #include "tool/help_text.h"
@@ -15,8 +16,12 @@ ToolExit RunProfileTool(const std::vector<std::string>& arguments, ToolServices&
     }
     const std::string& command = arguments.front();
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    if (command == "--help" || command == "-h" || command == "help") {
+    if (command == "--help" || command == "-h" || command == "help" || command == "/?") {
         services.out << ToolHelp();
+        return ToolExit::Success;
+    }
+    if (command == "--version") {
+        services.out << VersionLine("trevalunda-profile");
         return ToolExit::Success;
     }
     if (command == "encode") {

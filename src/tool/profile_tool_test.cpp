@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/version.h"
 #include "support/tool_harness.h"
 #include "tool/help_text.h"
 
@@ -20,6 +21,15 @@ TEST(ProfileToolTest, HelpAndCommands) {
         {{}, ToolExit::Failure, "", ToolHelp()},
         {{"--help"}, ToolExit::Success, ToolHelp(), ""},
         {{"help"}, ToolExit::Success, ToolHelp(), ""},
+        {{"/?"}, ToolExit::Success, ToolHelp(), ""},
+        {{"--version"},
+         ToolExit::Success,
+         "trevalunda-profile " + std::string(kBuildVersion) + " (Vers 4.3 / 29.08.22)\n",
+         ""},
+        {{"--Version"},
+         ToolExit::Failure,
+         "",
+         "trevalunda-profile: unknown command --Version (see trevalunda-profile --help)\n"},
         {{"encode", "--help"}, ToolExit::Success, EncodeHelp(), ""},
         {{"new", "--help"}, ToolExit::Success, NewHelp(), ""},
         {{"check", "--help"}, ToolExit::Success, CheckHelp(), ""},

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "config/system_profile.h"
 #include "e2e/installation.h"
@@ -291,6 +293,47 @@ TEST(ProfileToolProgramTest, ListingShowsWhatTheSensorReadsAndRefusesWhatItRefus
             "1002: Profile Vantorix.Prf is missing...\n"));
     EXPECT_EQ(installation.Run({"PRD", "ITEM=No_of_Locks"}).output,
               ErrorDocumentFor("Error 1002: Profile Vantorix.Prf is missing..."));
+}
+
+TEST(ProfileToolProgramTest, CheckExpandsWildcardsOnWindows) {
+    if (kSuffix != ".exe") {
+        GTEST_SKIP() << "a POSIX shell expands wildcards before the program starts";
+    }
+    Installation installation;
+    installation.WriteInSensorFolder("PRD.P00", ProfileText());
+    installation.WriteInSensorFolder("QAS.P00", ProfileText({.destination = "QAS"}));
+    installation.WriteInSensorFolder("QAS.P01", ProfileText({.client = "1"}));
+    // The order of the files that a pattern matches is the file system's.
+    const auto sortedLines = [](const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        std::sort(lines.begin(), lines.end());
+        return lines;
+    };
+    struct Case {
+        std::string pattern;
+        std::vector<std::string> files;
+    } cases[] = {
+        {"*.P00", {"PRD.P00", "QAS.P00"}},
+        {"qas.p0?", {"QAS.P00", "QAS.P01"}},
+    };
+    for (const Case& c : cases) {
+        const platform::ChildResult expanded = installation.RunProfileTool({"check", c.pattern});
+        std::vector<std::string> named{"check"};
+        named.insert(named.end(), c.files.begin(), c.files.end());
+        const platform::ChildResult expected = installation.RunProfileTool(named);
+        EXPECT_EQ(sortedLines(expanded.output), sortedLines(expected.output)) << c.pattern;
+        EXPECT_EQ(expanded.errors, expected.errors) << c.pattern;
+        EXPECT_EQ(expanded.exitCode, expected.exitCode) << c.pattern;
+    }
+    // A pattern that matches nothing is taken as a file name.
+    const platform::ChildResult none = installation.RunProfileTool({"check", "*.P99"});
+    EXPECT_EQ(none.output, AsStandardOutput("*.P99: no such file; the sensor would stop with "
+                                            "Error 1002: Profile *.P99 is missing...\n"));
+    EXPECT_EQ(none.exitCode, 1);
 }
 
 TEST(ProfileToolProgramTest, Help) {
