@@ -22,7 +22,7 @@ struct FakeNetWeaverState {
     std::u16string failureKey;
     std::u16string failureMessage;
     std::map<std::string, std::u16string> chars{{"RFCDBSYS", u"ORACLE    "},
-                                                 {"RFCHOST", u"hprd    "}};
+                                                {"RFCHOST", u"hprd    "}};
     unsigned rows = 4;
     int liveFunctions = 0;
 };
@@ -57,7 +57,8 @@ inline NwRfcConnectionHandle FakeOpenConnection(const NwRfcConnectionParameter* 
     for (unsigned i = 0; i < count; ++i) {
         fakeNetWeaver.logonParameters[Narrow(parameters[i].name)] = Narrow(parameters[i].value);
     }
-    return FailsAt("open", info) ? nullptr : reinterpret_cast<NwRfcConnectionHandle>(&kFakeConnection);
+    return FailsAt("open", info) ? nullptr
+                                 : reinterpret_cast<NwRfcConnectionHandle>(&kFakeConnection);
 }
 inline NwRfcReturnCode FakeCloseConnection(NwRfcConnectionHandle, NwRfcErrorInfo*) {
     fakeNetWeaver.calls.push_back("RfcCloseConnection");
@@ -80,7 +81,8 @@ inline NwRfcReturnCode FakeDestroyFunction(NwRfcFunctionHandle, NwRfcErrorInfo*)
     --fakeNetWeaver.liveFunctions;
     return 0;
 }
-inline NwRfcReturnCode FakeInvoke(NwRfcConnectionHandle, NwRfcFunctionHandle, NwRfcErrorInfo* info) {
+inline NwRfcReturnCode FakeInvoke(NwRfcConnectionHandle, NwRfcFunctionHandle,
+                                  NwRfcErrorInfo* info) {
     fakeNetWeaver.calls.push_back("RfcInvoke");
     return FailsAt("invoke", info) ? info->code : 0;
 }
@@ -121,9 +123,9 @@ inline NwRfcReturnCode FakeSetIniPath(const char16_t* folder, NwRfcErrorInfo*) {
 
 inline NwRfcFunctions FakeNetWeaverFunctions() {
     fakeNetWeaver = FakeNetWeaverState{};
-    return {FakeOpenConnection, FakeCloseConnection, FakeGetFunctionDesc, FakeCreateFunction,
-            FakeDestroyFunction, FakeInvoke,         FakeGetStructure,    FakeGetChars,
-            FakeGetTable,        FakeGetRowCount,    FakeSetIniPath};
+    return {FakeOpenConnection,  FakeCloseConnection, FakeGetFunctionDesc, FakeCreateFunction,
+            FakeDestroyFunction, FakeInvoke,          FakeGetStructure,    FakeGetChars,
+            FakeGetTable,        FakeGetRowCount,     FakeSetIniPath};
 }
 
 }  // namespace trevalunda::testing
