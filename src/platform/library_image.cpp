@@ -206,6 +206,20 @@ LibraryFault CheckLibraryImage(std::string_view bytes, ImageFormat format) {
     return elf ? elf::Check(file, bytes) : pe::Check(file);
 }
 
+LibraryFault CheckLibraryFile(const FileContent& file, ImageFormat format) {
+    switch (file.status) {
+        case ReadStatus::Missing:
+            return LibraryFault::NotFound;
+        case ReadStatus::Unreadable:
+            return LibraryFault::Unreadable;
+        case ReadStatus::NotAFile:
+            return LibraryFault::NotALibrary;
+        case ReadStatus::Ok:
+            break;
+    }
+    return CheckLibraryImage(file.bytes, format);
+}
+
 std::vector<std::string> PeImportedLibraries(std::string_view bytes) {
     if (!bytes.starts_with(kDosMagic)) {
         return {};

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
+
 namespace trevalunda::platform {
 
 // What keeps a library from being loaded, as far as the sensor can tell.
@@ -28,6 +30,10 @@ enum class ImageFormat { Elf, Pe };
 // passes (ELF: a shared object whose loadable segments all lie inside the file; PE: an AMD64
 // DLL whose sections all lie inside the file).
 LibraryFault CheckLibraryImage(std::string_view bytes, ImageFormat format);
+
+// The same check for a file as it was read: a missing file is not found, a folder is no
+// library.
+LibraryFault CheckLibraryFile(const FileContent& file, ImageFormat format);
 
 // The names of the libraries that a PE library imports at load time, in the order of its
 // import table; empty when the bytes are no PE image or it imports nothing.

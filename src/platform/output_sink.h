@@ -11,12 +11,18 @@ class OutputSink {
     virtual ~OutputSink() = default;
     virtual void Write(std::string_view text) = 0;
     virtual void Flush() {}
+    // True once a write or a flush failed: the output did not arrive whole.
+    virtual bool Failed() const { return false; }
 };
 
 class StandardOutputSink final : public OutputSink {
   public:
     void Write(std::string_view text) override;
     void Flush() override;
+    bool Failed() const override { return failed_; }
+
+  private:
+    bool failed_ = false;
 };
 
 class StringSink final : public OutputSink {

@@ -64,7 +64,8 @@ Result<std::unique_ptr<RfcLibrary>> LoadRfcLibrary(const std::string& name,
     }
     platform::LoadedLibrary loaded = platform::LoadSharedLibrary(path);
     if (!loaded.library) {
-        return Fatal{"Error 1050: RFC library " + library + " cannot be loaded..."};
+        return Fatal{"Error 1050: RFC library " + library + " cannot be loaded (" +
+                     platform::LoadFailureInWords(loaded) + ")..."};
     }
     RfcFunctions functions;
     if (const char* missing = ResolveAll(*loaded.library, functions)) {

@@ -16,7 +16,7 @@ ExitCode SensorRun::Execute() {
     Result<ExitCode> outcome = Run();
     const ExitCode code = outcome.ok() ? outcome.value() : Fail(outcome.fatal());
     services_.out.Flush();
-    return code;
+    return services_.out.Failed() ? ExitCode::Fatal : code;
 }
 
 Result<ExitCode> SensorRun::Run() {
@@ -43,6 +43,9 @@ Status SensorRun::Prepare() {
     const ProfileNaming naming = NameProfile(run.ProfileName, run.itemRun);
     run.MultiSystemRun = naming.MultiSystemRun;
 
+    if (services_.executablePath.empty()) {
+        return Fatal{"Error 1047: The path of trevalunda cannot be found..."};
+    }
     Result<InstallationSettings> settings =
         ReadInstallationSettings(services_.files, SettingsPathFor(services_.executablePath));
     if (!settings.ok()) {
