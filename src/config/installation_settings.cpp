@@ -133,6 +133,7 @@ Result<InstallationSettings> ReadInstallationSettings(const platform::FileSystem
         case platform::ReadStatus::Missing:
             return InstallationSettings{};
         case platform::ReadStatus::Unreadable:
+        case platform::ReadStatus::NotAFile:  // a folder in its place is no settings to ignore
             return Fatal{"Error 1040: Settings file " + std::string(fileName) +
                          " cannot be read..."};
         case platform::ReadStatus::Ok:

@@ -77,6 +77,12 @@ TEST(InstallationSettingsTest, FileBesideTheExecutable) {
     const auto read = ReadInstallationSettings(files, "\\x\\trevalunda.ini");
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.fatal().message, "Error 1040: Settings file trevalunda.ini cannot be read...");
+    // A folder in its place is no absent file: the settings it should hold would be lost.
+    files.AddFolder("\\y\\trevalunda.ini");
+    const auto folder = ReadInstallationSettings(files, "\\y\\trevalunda.ini");
+    ASSERT_FALSE(folder.ok()) << "folder";
+    EXPECT_EQ(folder.fatal().message, "Error 1040: Settings file trevalunda.ini cannot be read...")
+        << "folder";
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ Result<LoadedRfcLibrary> LoadRfcLibrary(const std::string& name, const std::stri
     }
     platform::LoadedLibrary loaded = platform::LoadSharedLibrary(path);
     if (!loaded.library) {
-        return Fatal{"Error 1050: RFC library " + library + " cannot be loaded..."};
+        return Fatal{"Error 1050: RFC library " + library + " cannot be loaded (" +
+                     platform::LoadFailureInWords(loaded) + ")..."};
     }
     return LoadedRfcLibrary{std::move(loaded.library), library};
 }

@@ -24,7 +24,7 @@ ExitCode SensorRun::Execute() {
     const ExitCode code = outcome.ok() ? outcome.value() : Fail(outcome.fatal());
     deadline_.Stop();
     services_.out.Flush();
-    return code;
+    return services_.out.Failed() ? ExitCode::Fatal : code;
 }
 
 Result<ExitCode> SensorRun::Run() {
@@ -55,6 +55,9 @@ Status SensorRun::Prepare() {
     run.MultiSystemRun = naming.MultiSystemRun;
     const ParameterKeywords asked = ReadParameterKeywords(run.ParameterString);
 
+    if (services_.executablePath.empty()) {
+        return Fatal{"Error 1047: The path of trevalunda cannot be found..."};
+    }
     Result<InstallationSettings> settings =
         ReadInstallationSettings(services_.files, SettingsPathFor(services_.executablePath));
     if (!settings.ok()) {

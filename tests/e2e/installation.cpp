@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <utility>
 
 #include "platform/process.h"
 
@@ -126,6 +127,11 @@ platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
     return Start(sensor_, workingFolder, arguments, "");
 }
 
+platform::ChildResult Installation::RunStarted(platform::ChildRun start,
+                                               const std::vector<std::string>& arguments) const {
+    return Start(sensor_, WorkingFolder(), arguments, "", std::move(start));
+}
+
 platform::ChildResult Installation::RunProfileTool(const std::vector<std::string>& arguments,
                                                    const std::string& input) const {
     const fs::path tool =
@@ -135,8 +141,7 @@ platform::ChildResult Installation::RunProfileTool(const std::vector<std::string
 
 platform::ChildResult Installation::Start(const fs::path& program, const fs::path& workingFolder,
                                           const std::vector<std::string>& arguments,
-                                          const std::string& input) const {
-    platform::ChildRun run;
+                                          const std::string& input, platform::ChildRun run) const {
     run.program = program.string();
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();

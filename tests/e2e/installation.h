@@ -46,6 +46,11 @@ class Installation {
     platform::ChildResult Run(const std::vector<std::string>& arguments) const;
     platform::ChildResult RunIn(const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& arguments) const;
+    // Runs the installed sensor in the working folder, started the way the given run says
+    // (where standard output goes, a removed working folder, without privileges); program,
+    // arguments, folder and environment are filled in.
+    platform::ChildResult RunStarted(platform::ChildRun start,
+                                     const std::vector<std::string>& arguments) const;
 
     // Runs the built profile tool in the custom-sensor folder, with the input on its standard
     // input.
@@ -56,7 +61,7 @@ class Installation {
     platform::ChildResult Start(const std::filesystem::path& program,
                                 const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& arguments,
-                                const std::string& input) const;
+                                const std::string& input, platform::ChildRun run = {}) const;
 
     // The entries of the folders where tests create things on a real drive, as they were
     // before the test: everything else is removed at the end.
