@@ -6,6 +6,7 @@
 #include "output/console_lines.h"
 #include "platform/file_system.h"
 #include "rfc/trace_scan.h"
+#include "run/lock_channels.h"
 #include "run/rfc_access.h"
 
 namespace trevalunda {
@@ -80,7 +81,8 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
         return count.fatal();
     }
     run.StatusWord = kStatusOk;
-    WriteLockResult(records.document, profile.Destination, count.value());
+    WriteLockResult(records.document, profile.Destination, count.value(),
+                    LockChannelLimits(records.settings));
     services.out.Write(records.document.Text());
     services.files.Remove(std::string(kRfcTraceFile));
     if (run.VerboseConsole) {
