@@ -1,5 +1,6 @@
 #include "run/native_services.h"
 
+#include "platform/environment.h"
 #include "platform/process.h"
 #include "rfc/rfc_client_factory.h"
 
@@ -11,7 +12,12 @@ RunServices NativeRunServices(platform::FileSystem& files, platform::OutputSink&
                                                                  RunLog& log) {
         return OpenRfcClient(library, executablePath, {files, out, log});
     };
-    return {files, out, platform::LocalTimeOfDay, executablePath, std::move(rfcClients)};
+    return {files,
+            out,
+            platform::LocalTimeOfDay,
+            executablePath,
+            std::move(rfcClients),
+            platform::EnvironmentVariable};
 }
 
 }  // namespace trevalunda

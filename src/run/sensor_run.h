@@ -8,6 +8,7 @@
 #include "config/installation_settings.h"
 #include "config/profile_location.h"
 #include "config/profile_password.h"
+#include "config/prtg_credentials.h"
 #include "config/sensor_listing.h"
 #include "output/result_document.h"
 #include "output/run_log.h"
@@ -34,6 +35,8 @@ struct RunServices {
     std::function<std::string()> timeOfDay;
     std::string executablePath;
     RfcClientFactory rfcClients;
+    // The process's environment, where PRTG passes the device's credentials.
+    EnvironmentLookup environment = [](std::string_view) { return std::optional<std::string>(); };
 };
 
 // The records of one run, owned by the run and handed to its steps.

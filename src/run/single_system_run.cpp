@@ -48,13 +48,33 @@ Result<std::uint32_t> CountOf(RunRecords& records, const SystemProfile& profile,
     return measured.count;
 }
 
+// The located profile; when the installation takes the credentials from PRTG, with PRTG's user
+// and password in place of any that the profile gives.
+Result<SystemProfile> ReadProfileOfTheRun(const RunRecords& records, const RunServices& services) {
+    const CredentialSource source = records.settings.credentials;
+    const ProfileCredentials credentials = source == CredentialSource::Profile
+                                               ? ProfileCredentials::InProfile
+                                               : ProfileCredentials::FromElsewhere;
+    Result<SystemProfile> read =
+        ReadSystemProfile(records.location.content, records.location.ProfileName,
+                          ReadPolicy::Strict, records.profileKey, credentials);
+    if (!read.ok() || source == CredentialSource::Profile) {
+        return read;
+    }
+    Result<LogonCredentials> prtg = ReadPrtgCredentials(source, services.environment);
+    if (!prtg.ok()) {
+        return prtg.fatal();
+    }
+    read.value().User = std::move(prtg.value().user);
+    read.value().Password = std::move(prtg.value().password);
+    return read;
+}
+
 }  // namespace
 
 Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     RunContext& run = records.context;
-    Result<SystemProfile> read =
-        ReadSystemProfile(records.location.content, records.location.ProfileName,
-                          ReadPolicy::Strict, records.profileKey);
+    Result<SystemProfile> read = ReadProfileOfTheRun(records, services);
     if (!read.ok()) {
         return read.fatal();
     }

@@ -117,31 +117,35 @@ void Installation::InstallSensor(const fs::path& folder) {
     fs::copy_file(BuildFolder() / name, sensor_, fs::copy_options::overwrite_existing);
 }
 
-platform::ChildResult Installation::Run(const std::vector<std::string>& arguments) const {
-    return RunIn(WorkingFolder(), arguments);
+platform::ChildResult Installation::Run(const std::vector<std::string>& arguments,
+                                        const Environment& environment) const {
+    return RunIn(WorkingFolder(), arguments, environment);
 }
 
 platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
-                                          const std::vector<std::string>& arguments) const {
-    return Start(sensor_, workingFolder, arguments, "");
+                                          const std::vector<std::string>& arguments,
+                                          const Environment& environment) const {
+    return Start(sensor_, workingFolder, arguments, "", environment);
 }
 
 platform::ChildResult Installation::RunProfileTool(const std::vector<std::string>& arguments,
                                                    const std::string& input) const {
     const fs::path tool =
         BuildFolder() / (std::string("trevalunda-profile") + TREVALUNDA_EXECUTABLE_SUFFIX);
-    return Start(tool, CustomSensorFolder(), arguments, input);
+    return Start(tool, CustomSensorFolder(), arguments, input, {});
 }
 
 platform::ChildResult Installation::Start(const fs::path& program, const fs::path& workingFolder,
                                           const std::vector<std::string>& arguments,
-                                          const std::string& input) const {
+                                          const std::string& input,
+                                          const Environment& environment) const {
     platform::ChildRun run;
     run.program = program.string();
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();
+    run.environment = environment;
     if (!realDrive_) {
-        run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
+        run.environment.emplace_back("TREVALUNDA_DRIVE_ROOT", drive_.string());
     }
     run.input = input;
     return platform::RunChildProcess(run);
