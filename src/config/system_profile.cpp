@@ -39,15 +39,23 @@ void AddFinalFault(ProfileReading& reading, ProfileFaultKind kind, std::string_v
     reading.faults.push_back({kind, label, LastLineOf(reading, label)});
 }
 
-void CheckFields(ProfileReading& reading) {
+bool IsCredential(const ProfileField& field) {
+    return field.member == &SystemProfile::User || field.member == &SystemProfile::Password;
+}
+
+void CheckFields(ProfileReading& reading, ProfileCredentials credentials) {
     const SystemProfile& profile = reading.profile;
-    if (profile.User.empty()) {
+    const bool inProfile = credentials == ProfileCredentials::InProfile;
+    if (inProfile && profile.User.empty()) {
         AddFinalFault(reading, ProfileFaultKind::MissingUser, "User.......:");
     }
-    if (profile.Password.empty()) {
+    if (inProfile && profile.Password.empty()) {
         AddFinalFault(reading, ProfileFaultKind::MissingPassword, "Password...:");
     }
     for (const ProfileField& field : ProfileFields()) {
+        if (!inProfile && IsCredential(field)) {
+            continue;
+        }
         const std::size_t length = (profile.*field.member).size();
         if (length < field.minimum) {
             AddFinalFault(reading, ProfileFaultKind::TooShort, field.label);
@@ -87,8 +95,8 @@ const ProfileField* FindProfileField(std::string_view label) {
     return nullptr;
 }
 
-ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
-                                 const ProfileKey& key) {
+ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy, const ProfileKey& key,
+                                 ProfileCredentials credentials) {
     ProfileReading reading;
     platform::TextReader reader(content);
     const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
@@ -109,6 +117,9 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
         const char separator = line->size() > kLabelLength ? (*line)[kLabelLength] : '\0';
         const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
         reading.lines.push_back({field->label, lineNumber, separator, value, cut});
+        if (credentials == ProfileCredentials::FromElsewhere && IsCredential(*field)) {
+            continue;
+        }
         if (field->member == &SystemProfile::Password) {
             StorePassword(value, key, lineNumber, reading);
         } else if (field->member == &SystemProfile::User) {
@@ -117,7 +128,7 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
             reading.profile.*field->member = value;
         }
     }
-    CheckFields(reading);
+    CheckFields(reading, credentials);
     reading.profile.Valid = reading.faults.empty();
     return reading;
 }
@@ -141,8 +152,9 @@ std::string ProfileFaultMessage(const ProfileFault& fault, std::string_view prof
 }
 
 Result<SystemProfile> ReadSystemProfile(std::string_view content, std::string_view profileName,
-                                        ReadPolicy policy, const ProfileKey& key) {
-    ProfileReading reading = ReadProfileFields(content, policy, key);
+                                        ReadPolicy policy, const ProfileKey& key,
+                                        ProfileCredentials credentials) {
+    ProfileReading reading = ReadProfileFields(content, policy, key, credentials);
     if (policy == ReadPolicy::Strict && !reading.faults.empty()) {
         return Fatal{ProfileFaultMessage(reading.faults.front(), profileName)};
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/output_mode.h"
+#include "output/channel_limits.h"
 
 namespace trevalunda {
 
@@ -16,6 +17,7 @@ struct ChannelEntry {
     std::string_view unit;
     int number = 0;
     std::optional<long> selectedChannel;  // the line form's "CH=" selection
+    ChannelLimits limits;
 };
 
 // The pieces of a result document in one form. The document keeps the text; a writer only

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "output/form_writer.h"
 
 namespace trevalunda {
@@ -25,6 +27,22 @@ std::string EscapeXml(std::string_view text) {
 
 namespace {
 
+// The limits of a channel, each element on a line of its own like the channel's value.
+std::string LimitElements(const ChannelLimits& limits) {
+    if (!limits.Any()) {
+        return {};
+    }
+    std::string elements = "\n<LimitMode>1</LimitMode>";
+    if (limits.maxWarning) {
+        elements +=
+            "\n<LimitMaxWarning>" + std::to_string(*limits.maxWarning) + "</LimitMaxWarning>";
+    }
+    if (limits.maxError) {
+        elements += "\n<LimitMaxError>" + std::to_string(*limits.maxError) + "</LimitMaxError>";
+    }
+    return elements;
+}
+
 // The error flag and the message, and the end of the document.
 std::string ErrorElements(std::string_view message) {
     return "<Error>1</Error>\n<Text>" + EscapeXml(message) + "</Text>\n</Prtg>\n";
@@ -44,7 +62,8 @@ class XmlForm final : public FormWriter {
             piece +=
                 "\n<Unit>Custom</Unit>\n<CustomUnit>" + EscapeXml(channel.unit) + "</CustomUnit>";
         }
-        piece += "\n<Value>" + EscapeXml(channel.value) + "</Value></Result>\n";
+        piece += "\n<Value>" + EscapeXml(channel.value) + "</Value>" +
+                 LimitElements(channel.limits) + "</Result>\n";
         return piece;
     }
 

@@ -16,7 +16,8 @@ SensorRun::SensorRun(RunServices services, std::vector<std::string> arguments)
                 std::move(services.timeOfDay),
                 std::move(services.executablePath),
                 std::move(services.rfcClients),
-                std::move(services.endProcess)},
+                std::move(services.endProcess),
+                std::move(services.environment)},
       arguments_(std::move(arguments)) {}
 
 ExitCode SensorRun::Execute() {

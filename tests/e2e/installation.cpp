@@ -118,13 +118,17 @@ void Installation::InstallSensor(const fs::path& folder) {
     fs::copy_file(BuildFolder() / name, sensor_, fs::copy_options::overwrite_existing);
 }
 
-platform::ChildResult Installation::Run(const std::vector<std::string>& arguments) const {
-    return RunIn(WorkingFolder(), arguments);
+platform::ChildResult Installation::Run(const std::vector<std::string>& arguments,
+                                        const Environment& environment) const {
+    return RunIn(WorkingFolder(), arguments, environment);
 }
 
 platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
-                                          const std::vector<std::string>& arguments) const {
-    return Start(sensor_, workingFolder, arguments, "");
+                                          const std::vector<std::string>& arguments,
+                                          const Environment& environment) const {
+    platform::ChildRun start;
+    start.environment = environment;
+    return Start(sensor_, workingFolder, arguments, "", std::move(start));
 }
 
 platform::ChildResult Installation::RunStarted(platform::ChildRun start,
@@ -146,7 +150,7 @@ platform::ChildResult Installation::Start(const fs::path& program, const fs::pat
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();
     if (!realDrive_) {
-        run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
+        run.environment.emplace_back("TREVALUNDA_DRIVE_ROOT", drive_.string());
     }
     run.input = input;
     return platform::RunChildProcess(run);
