@@ -204,7 +204,8 @@ Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
                          Where(fileName, lineNumber)};
         }
         const SettingLine where{fileName, lineNumber};
-        if (Status failed = rule->set(Trim(line.substr(equals + 1)), where, settings)) {
+        const std::string_view value = Trim(UpToZeroByte(line.substr(equals + 1)));
+        if (Status failed = rule->set(value, where, settings)) {
             return *failed;
         }
     }

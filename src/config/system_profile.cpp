@@ -1,5 +1,7 @@
 #include "config/system_profile.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "platform/text_reader.h"
 
@@ -112,11 +114,15 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy, co
             continue;
         }
         // The 13th character separates label and value and is skipped, whatever it is.
-        const std::string value =
-            line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        const std::string_view given = line->size() > kLabelLength + 1
+                                           ? std::string_view(*line).substr(kLabelLength + 1)
+                                           : std::string_view();
+        const std::string_view beforeZero = UpToZeroByte(given);
+        const std::string value(beforeZero.substr(0, kValueLimit));
         const char separator = line->size() > kLabelLength ? (*line)[kLabelLength] : '\0';
-        const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
-        reading.lines.push_back({field->label, lineNumber, separator, value, cut});
+        const bool cut = beforeZero.size() > kValueLimit;
+        const bool endsAtZero = beforeZero.size() < std::min(given.size(), kValueLimit);
+        reading.lines.push_back({field->label, lineNumber, separator, value, cut, endsAtZero});
         if (credentials == ProfileCredentials::FromElsewhere && IsCredential(*field)) {
             continue;
         }

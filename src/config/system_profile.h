@@ -76,6 +76,7 @@ struct ProfileLine {
     char separator = '\0';  // the 13th character; zero when the line ends after the label
     std::string value;      // cut at kValueLimit; a password still in its stored form
     bool cut = false;       // the line gave more than kValueLimit characters
+    bool endsAtZero = false;  // a zero byte ended the value before kValueLimit characters
 };
 
 // Everything a reading found: the record, its faults in the order they were noticed, and the

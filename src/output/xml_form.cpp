@@ -1,25 +1,40 @@
+#include <cstdint>
 #include <string>
 
+#include "output/character_reading.h"
 #include "output/form_writer.h"
 
 namespace trevalunda {
 
+namespace {
+
+// Control characters, and the two code points that XML leaves out of its characters.
+bool IsUnwritable(char32_t c) {
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    return (control && c != '\t' && c != '\n' && c != '\r') || c == 0xFFFE || c == 0xFFFF;
+}
+
+}  // namespace
+
 std::string EscapeXml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            default:
-                escaped += c;
+    for (std::size_t i = 0; i < text.size();) {
+        const TextCharacter character = ReadCharacterAt(text, i);
+        i += character.length;
+        const char32_t c = character.codePoint;
+        if (IsUnwritable(c)) {
+            escaped += '?';
+        } else if (c == '&') {
+            escaped += "&amp;";
+        } else if (c == '<') {
+            escaped += "&lt;";
+        } else if (c == '>') {
+            escaped += "&gt;";
+        } else if (c < 0x80) {
+            escaped += static_cast<char>(c);
+        } else {
+            escaped += "&#" + std::to_string(static_cast<std::uint32_t>(c)) + ";";
         }
     }
     return escaped;

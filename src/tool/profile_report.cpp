@@ -150,6 +150,11 @@ void ReportWarnings(const ProfileReading& reading, bool readableByOthers, Report
                        "warning: " + label + " gives more than " + Characters(kValueLimit) +
                            "; the sensor reads only the first " + std::to_string(kValueLimit));
         }
+        if (line.endsAtZero) {
+            report.Add(line.lineNumber, "warning: " + label + " holds a zero byte after " +
+                                            Characters(line.value.size()) +
+                                            "; the sensor reads the value only up to it");
+        }
         for (std::size_t j = i; j > 0; --j) {
             if (reading.lines[j - 1].label == line.label) {
                 report.Add(line.lineNumber, "warning: " + label +
