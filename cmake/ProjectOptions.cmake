@@ -31,6 +31,15 @@ if(TREVALUNDA_SANITIZE)
     target_link_options(trevalunda_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The fuzz build: every library with libFuzzer's coverage and the sanitizers, so that the fuzz
+# targets find faults anywhere in the code they drive.
+if(TREVALUNDA_FUZZ_TARGETS)
+    target_compile_options(trevalunda_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(trevalunda_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # Release builds carry the C++ runtime inside the executable, so that the sensor needs nothing
 # beyond what the operating system ships (with MSVC every target does, see above).
 function(trevalunda_link_runtime_statically target)

@@ -29,6 +29,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string_view UpToZeroByte(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 long ParseLeadingInteger(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {

@@ -15,4 +15,9 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // a 32-bit integer are held at its limits.
 long ParseLeadingInteger(std::string_view text);
 
+// A value from a file ends at its first zero byte, as it does in the zero-terminated fields
+// that the RFC library's C interface takes: cutting it there when it is read makes the checks,
+// the documents and the logon see one and the same value.
+std::string_view UpToZeroByte(std::string_view text);
+
 }  // namespace trevalunda

@@ -1,5 +1,6 @@
 #include "config/installation_settings.h"
 
+#include <limits>
 #include <string>
 
 #include "base/text.h"
@@ -64,6 +65,75 @@ Status SetTimeout(std::string_view value, const SettingLine& where,
     return std::nullopt;
 }
 
+// A whole number of 0 or more in decimal digits alone, within the range of the lock count.
+std::optional<std::uint32_t> WholeNumber(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + static_cast<std::uint64_t>(c - '0');
+        if (number > std::numeric_limits<std::uint32_t>::max()) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint32_t>(number);
+}
+
+Status SetLimit(std::string_view value, const SettingLine& where, std::string_view prefix,
+                std::optional<std::uint32_t>& limit) {
+    limit = WholeNumber(value);
+    if (!limit) {
+        return Fatal{std::string(prefix) + std::string(value) +
+                     Where(where.fileName, where.lineNumber)};
+    }
+    return std::nullopt;
+}
+
+Status SetLockWarning(std::string_view value, const SettingLine& where,
+                      InstallationSettings& settings) {
+    return SetLimit(value, where, "Error 1044: Invalid LockWarning ", settings.lockWarning);
+}
+
+Status SetLockError(std::string_view value, const SettingLine& where,
+                    InstallationSettings& settings) {
+    return SetLimit(value, where, "Error 1045: Invalid LockError ", settings.lockError);
+}
+
+Status SetSummaryChannels(std::string_view value, const SettingLine& where,
+                          InstallationSettings& settings) {
+    if (EqualsIgnoringCase(value, "Yes")) {
+        settings.summaryChannels = true;
+    } else if (EqualsIgnoringCase(value, "No")) {
+        settings.summaryChannels = false;
+    } else {
+        return Fatal{"Error 1046: Invalid SummaryChannels " + std::string(value) +
+                     Where(where.fileName, where.lineNumber)};
+    }
+    return std::nullopt;
+}
+
+constexpr CredentialSource kCredentialSources[] = {
+    CredentialSource::Profile,
+    CredentialSource::PrtgLinux,
+    CredentialSource::PrtgWindows,
+};
+
+Status SetCredentials(std::string_view value, const SettingLine& where,
+                      InstallationSettings& settings) {
+    for (const CredentialSource source : kCredentialSources) {
+        if (EqualsIgnoringCase(value, CredentialSourceWord(source))) {
+            settings.credentials = source;
+            return std::nullopt;
+        }
+    }
+    return Fatal{"Error 1048: Invalid Credentials " + std::string(value) +
+                 Where(where.fileName, where.lineNumber)};
+}
+
 // The settings an installation may make, by key (compared in any letter case).
 struct SettingRule {
     std::string_view key;
@@ -71,9 +141,13 @@ struct SettingRule {
 };
 
 constexpr SettingRule kSettingRules[] = {
-    {"OutputMode", SetOutputMode},
-    {"RfcLibrary", SetRfcLibrary},
-    {"Timeout", SetTimeout},
+    {"OutputMode", SetOutputMode},            // the front-end that reads the result
+    {"RfcLibrary", SetRfcLibrary},            // the RFC library to load
+    {"Timeout", SetTimeout},                  // seconds until the sensor answers in any case
+    {"LockWarning", SetLockWarning},          // warning limit of the lock channels
+    {"LockError", SetLockError},              // error limit of the lock channels
+    {"SummaryChannels", SetSummaryChannels},  // a multi-system run's counts as channels
+    {"Credentials", SetCredentials},          // where a single system's user and password are
 };
 
 const SettingRule* FindSettingRule(std::string_view key) {
@@ -86,6 +160,18 @@ const SettingRule* FindSettingRule(std::string_view key) {
 }
 
 }  // namespace
+
+std::string_view CredentialSourceWord(CredentialSource source) {
+    switch (source) {
+        case CredentialSource::PrtgLinux:
+            return "PrtgLinux";
+        case CredentialSource::PrtgWindows:
+            return "PrtgWindows";
+        case CredentialSource::Profile:
+            break;
+    }
+    return "Profile";
+}
 
 std::string SettingsPathFor(std::string_view executablePath) {
     const std::string_view folder = platform::FolderOf(executablePath);
@@ -118,7 +204,8 @@ Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
                          Where(fileName, lineNumber)};
         }
         const SettingLine where{fileName, lineNumber};
-        if (Status failed = rule->set(Trim(line.substr(equals + 1)), where, settings)) {
+        const std::string_view value = Trim(UpToZeroByte(line.substr(equals + 1)));
+        if (Status failed = rule->set(value, where, settings)) {
             return *failed;
         }
     }
@@ -133,6 +220,7 @@ Result<InstallationSettings> ReadInstallationSettings(const platform::FileSystem
         case platform::ReadStatus::Missing:
             return InstallationSettings{};
         case platform::ReadStatus::Unreadable:
+        case platform::ReadStatus::NotAFile:  // a folder in its place is no settings to ignore
             return Fatal{"Error 1040: Settings file " + std::string(fileName) +
                          " cannot be read..."};
         case platform::ReadStatus::Ok:

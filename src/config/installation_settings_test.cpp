@@ -29,6 +29,36 @@ TEST(InstallationSettingsTest, ReadsModeAndLibrary) {
     }
 }
 
+TEST(InstallationSettingsTest, ReadsAlarmsAndCredentials) {
+    struct Case {
+        const char* text;
+        std::optional<std::uint32_t> warning;
+        std::optional<std::uint32_t> error;
+        bool summaryChannels;
+        CredentialSource credentials;
+    } cases[] = {
+        {"", std::nullopt, std::nullopt, false, CredentialSource::Profile},
+        {"LockWarning=0\nLockError=4294967295", 0, 4294967295U, false, CredentialSource::Profile},
+        {"lockerror = 007 ", std::nullopt, 7, false, CredentialSource::Profile},
+        {"SummaryChannels=yes", std::nullopt, std::nullopt, true, CredentialSource::Profile},
+        {"SummaryChannels=YES\nsummarychannels=No", std::nullopt, std::nullopt, false,
+         CredentialSource::Profile},
+        {"Credentials=prtgwindows", std::nullopt, std::nullopt, false,
+         CredentialSource::PrtgWindows},
+        {"Credentials=PRTGLINUX", std::nullopt, std::nullopt, false, CredentialSource::PrtgLinux},
+        {"Credentials=PrtgLinux\nCredentials=profile", std::nullopt, std::nullopt, false,
+         CredentialSource::Profile},
+    };
+    for (const Case& c : cases) {
+        const Result<InstallationSettings> read = ParseInstallationSettings(c.text, "t.ini");
+        ASSERT_TRUE(read.ok()) << c.text << ": " << read.fatal().message;
+        EXPECT_EQ(read.value().lockWarning, c.warning) << c.text;
+        EXPECT_EQ(read.value().lockError, c.error) << c.text;
+        EXPECT_EQ(read.value().summaryChannels, c.summaryChannels) << c.text;
+        EXPECT_EQ(read.value().credentials, c.credentials) << c.text;
+    }
+}
+
 TEST(InstallationSettingsTest, RefusesWhatItDoesNotKnow) {
     struct Case {
         const char* text;
@@ -38,6 +68,12 @@ TEST(InstallationSettingsTest, RefusesWhatItDoesNotKnow) {
         {"; x\nOutputMode=", "Error 1042: Unknown OutputMode  in t.ini line 2..."},
         {"\n\nMode=EXEXML", "Error 1041: Unknown setting Mode in t.ini line 3..."},
         {"OutputMode", "Error 1041: Unknown setting OutputMode in t.ini line 1..."},
+        {"LockWarning=4294967296", "Error 1044: Invalid LockWarning 4294967296 in t.ini line 1..."},
+        {"LockWarning=99999999999999999999",
+         "Error 1044: Invalid LockWarning 99999999999999999999 in t.ini line 1..."},
+        {"\nLockError=-0", "Error 1045: Invalid LockError -0 in t.ini line 2..."},
+        {"SummaryChannels=Y", "Error 1046: Invalid SummaryChannels Y in t.ini line 1..."},
+        {"Credentials=PrtgMac", "Error 1048: Invalid Credentials PrtgMac in t.ini line 1..."},
     };
     for (const Case& c : cases) {
         const Result<InstallationSettings> read = ParseInstallationSettings(c.text, "t.ini");
@@ -77,6 +113,12 @@ TEST(InstallationSettingsTest, FileBesideTheExecutable) {
     const auto read = ReadInstallationSettings(files, "\\x\\trevalunda.ini");
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.fatal().message, "Error 1040: Settings file trevalunda.ini cannot be read...");
+    // A folder in its place is no absent file: the settings it should hold would be lost.
+    files.AddFolder("\\y\\trevalunda.ini");
+    const auto folder = ReadInstallationSettings(files, "\\y\\trevalunda.ini");
+    ASSERT_FALSE(folder.ok()) << "folder";
+    EXPECT_EQ(folder.fatal().message, "Error 1040: Settings file trevalunda.ini cannot be read...")
+        << "folder";
 }
 
 }  // namespace

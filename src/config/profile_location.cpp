@@ -37,22 +37,6 @@ bool NamesFolder(std::string_view line) {
            (line.size() >= 2 && line[1] == ':');
 }
 
-// The folder that the pointer file names: its last qualifying line, ending with a separator.
-std::string FolderFromPointerFile(std::string_view bytes) {
-    std::string folder;
-    platform::TextReader reader(bytes);
-    while (auto line = reader.Read(kPointerLineRead)) {
-        platform::StripLineEnd(*line);
-        if (NamesFolder(*line)) {
-            folder = *line;
-        }
-    }
-    if (folder.empty() || !platform::IsPathSeparator(folder.back())) {
-        folder += '\\';
-    }
-    return folder;
-}
-
 std::optional<std::string> Open(const platform::FileSystem& files, const std::string& path) {
     platform::FileContent file = files.Read(path);
     if (file.status != platform::ReadStatus::Ok) {
@@ -68,7 +52,7 @@ Result<ProfileLocation> SearchCustomSensorFolder(const std::string& name,
     ProfileLocation found;
     const platform::FileContent pointer = files.Read(std::string(kPointerFile));
     if (pointer.status == platform::ReadStatus::Ok) {
-        std::string folder = FolderFromPointerFile(pointer.bytes);
+        std::string folder = PointerFileFolder(pointer.bytes);
         for (std::string_view subFolder : {kPrtgSubFolder, kCustomSensorSubFolder}) {
             if (files.CanOpenForReading(folder + std::string(subFolder) + name)) {
                 folder += subFolder;
@@ -110,6 +94,24 @@ bool IsCustomSensorFolder(std::string_view folder) {
 }
 
 }  // namespace
+
+std::string PointerFileFolder(std::string_view bytes) {
+    std::string folder;
+    platform::TextReader reader(bytes);
+    while (auto line = reader.Read(kPointerLineRead)) {
+        platform::StripLineEnd(*line);
+        // A folder ends at a zero byte, where the file system's calls end it too: the folder
+        // checks and the opening see the same folder.
+        const std::string_view named = UpToZeroByte(*line);
+        if (NamesFolder(named)) {
+            folder = named;
+        }
+    }
+    if (folder.empty() || !platform::IsPathSeparator(folder.back())) {
+        folder += '\\';
+    }
+    return folder;
+}
 
 Fatal MissingProfile(std::string_view quoted) {
     return {"Error 1002: Profile " + std::string(quoted) + " is missing..."};

@@ -18,8 +18,9 @@ constexpr std::size_t kSystemsColumn = 20;    // the systems begin in column 21
 constexpr std::size_t kParameterColumn = 19;  // the parameter text begins in column 20
 constexpr std::size_t kItemNameLimit = 90;
 
+// The value of a line from the column on; it ends at a zero byte.
 std::string_view From(std::string_view line, std::size_t column) {
-    return line.size() > column ? line.substr(column) : std::string_view();
+    return UpToZeroByte(line.size() > column ? line.substr(column) : std::string_view());
 }
 
 std::string WithBlanksForColons(std::string_view text) {
@@ -105,7 +106,7 @@ void ReadGlobalListing(std::string_view text, const ListingRequest& request,
             sensorParameters = std::string(parameters);
             listing.ParameterString =
                 WithBlanksForColons(parameters.substr(0, parameters.find(",Sensor=")));
-            listing.labelKind = LabelKindOf(line);
+            listing.labelKind = LabelKindOf(UpToZeroByte(line));
         }
         return true;
     });

@@ -1,5 +1,7 @@
 #include "config/system_profile.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "platform/text_reader.h"
 
@@ -39,15 +41,23 @@ void AddFinalFault(ProfileReading& reading, ProfileFaultKind kind, std::string_v
     reading.faults.push_back({kind, label, LastLineOf(reading, label)});
 }
 
-void CheckFields(ProfileReading& reading) {
+bool IsCredential(const ProfileField& field) {
+    return field.member == &SystemProfile::User || field.member == &SystemProfile::Password;
+}
+
+void CheckFields(ProfileReading& reading, ProfileCredentials credentials) {
     const SystemProfile& profile = reading.profile;
-    if (profile.User.empty()) {
+    const bool inProfile = credentials == ProfileCredentials::InProfile;
+    if (inProfile && profile.User.empty()) {
         AddFinalFault(reading, ProfileFaultKind::MissingUser, "User.......:");
     }
-    if (profile.Password.empty()) {
+    if (inProfile && profile.Password.empty()) {
         AddFinalFault(reading, ProfileFaultKind::MissingPassword, "Password...:");
     }
     for (const ProfileField& field : ProfileFields()) {
+        if (!inProfile && IsCredential(field)) {
+            continue;
+        }
         const std::size_t length = (profile.*field.member).size();
         if (length < field.minimum) {
             AddFinalFault(reading, ProfileFaultKind::TooShort, field.label);
@@ -87,8 +97,8 @@ const ProfileField* FindProfileField(std::string_view label) {
     return nullptr;
 }
 
-ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
-                                 const ProfileKey& key) {
+ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy, const ProfileKey& key,
+                                 ProfileCredentials credentials) {
     ProfileReading reading;
     platform::TextReader reader(content);
     const std::size_t readSize = policy == ReadPolicy::Strict ? kStrictLineRead : kLenientLineRead;
@@ -104,11 +114,18 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
             continue;
         }
         // The 13th character separates label and value and is skipped, whatever it is.
-        const std::string value =
-            line->size() > kLabelLength + 1 ? line->substr(kLabelLength + 1, kValueLimit) : "";
+        const std::string_view given = line->size() > kLabelLength + 1
+                                           ? std::string_view(*line).substr(kLabelLength + 1)
+                                           : std::string_view();
+        const std::string_view beforeZero = UpToZeroByte(given);
+        const std::string value(beforeZero.substr(0, kValueLimit));
         const char separator = line->size() > kLabelLength ? (*line)[kLabelLength] : '\0';
-        const bool cut = line->size() > kLabelLength + 1 + kValueLimit;
-        reading.lines.push_back({field->label, lineNumber, separator, value, cut});
+        const bool cut = beforeZero.size() > kValueLimit;
+        const bool endsAtZero = beforeZero.size() < std::min(given.size(), kValueLimit);
+        reading.lines.push_back({field->label, lineNumber, separator, value, cut, endsAtZero});
+        if (credentials == ProfileCredentials::FromElsewhere && IsCredential(*field)) {
+            continue;
+        }
         if (field->member == &SystemProfile::Password) {
             StorePassword(value, key, lineNumber, reading);
         } else if (field->member == &SystemProfile::User) {
@@ -117,7 +134,7 @@ ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
             reading.profile.*field->member = value;
         }
     }
-    CheckFields(reading);
+    CheckFields(reading, credentials);
     reading.profile.Valid = reading.faults.empty();
     return reading;
 }
@@ -141,8 +158,9 @@ std::string ProfileFaultMessage(const ProfileFault& fault, std::string_view prof
 }
 
 Result<SystemProfile> ReadSystemProfile(std::string_view content, std::string_view profileName,
-                                        ReadPolicy policy, const ProfileKey& key) {
-    ProfileReading reading = ReadProfileFields(content, policy, key);
+                                        ReadPolicy policy, const ProfileKey& key,
+                                        ProfileCredentials credentials) {
+    ProfileReading reading = ReadProfileFields(content, policy, key, credentials);
     if (policy == ReadPolicy::Strict && !reading.faults.empty()) {
         return Fatal{ProfileFaultMessage(reading.faults.front(), profileName)};
     }

@@ -28,6 +28,12 @@ struct SystemProfile {
 // Strict: the first fault ends the run with its message. Lenient: a fault only clears Valid.
 enum class ReadPolicy { Strict, Lenient };
 
+// Whether the profile gives the logon user and password. When they come from elsewhere (from
+// PRTG), the profile may leave out its "User.......:" and "Password...:" lines; lines that are
+// there are kept among the read lines but neither decoded nor checked, and the record's User
+// and Password stay empty.
+enum class ProfileCredentials { InProfile, FromElsewhere };
+
 // One field of the profile format: its label, its capacity and the least it must hold.
 struct ProfileField {
     std::string_view label;
@@ -70,6 +76,7 @@ struct ProfileLine {
     char separator = '\0';  // the 13th character; zero when the line ends after the label
     std::string value;      // cut at kValueLimit; a password still in its stored form
     bool cut = false;       // the line gave more than kValueLimit characters
+    bool endsAtZero = false;  // a zero byte ended the value before kValueLimit characters
 };
 
 // Everything a reading found: the record, its faults in the order they were noticed, and the
@@ -80,15 +87,16 @@ struct ProfileReading {
     std::vector<ProfileLine> lines;
 };
 
-ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy,
-                                 const ProfileKey& key);
+ProfileReading ReadProfileFields(std::string_view content, ReadPolicy policy, const ProfileKey& key,
+                                 ProfileCredentials credentials = ProfileCredentials::InProfile);
 
 // The message of a fault, quoting the profile name.
 std::string ProfileFaultMessage(const ProfileFault& fault, std::string_view profileName);
 
 // Reads a profile. With Strict a faulty profile yields the message of its first fault; with
 // Lenient it yields the record with Valid cleared.
-Result<SystemProfile> ReadSystemProfile(std::string_view content, std::string_view profileName,
-                                        ReadPolicy policy, const ProfileKey& key);
+Result<SystemProfile> ReadSystemProfile(
+    std::string_view content, std::string_view profileName, ReadPolicy policy,
+    const ProfileKey& key, ProfileCredentials credentials = ProfileCredentials::InProfile);
 
 }  // namespace trevalunda

@@ -136,6 +136,45 @@ TEST(SystemProfileTest, StrictReadingReportsTheFirstFault) {
     }
 }
 
+// With the credentials from elsewhere the profile's user and password lines are neither needed
+// nor checked nor kept; every other field is checked as before.
+TEST(SystemProfileTest, CredentialsFromElsewhere) {
+    const std::string noCredentials = [] {
+        std::string text = Profile("", "User.......:");
+        return text.erase(text.find("Password...:"), 13 + 24 + 2);
+    }();
+    struct Case {
+        const char* name;
+        std::string content;
+        std::string message;  // empty: accepted
+    } cases[] = {
+        {"neither line", noCredentials, ""},
+        {"both lines", Profile(), ""},
+        {"empty user", Profile("User.......: "), ""},
+        {"one-character user", Profile("User.......: m"), ""},
+        {"stored password of 23 characters",
+         Profile("Password...: " + StoredPassword("secret").substr(1)), ""},
+        {"decoded length 0",
+         Profile("Password...: " + EncodeProfilePassword("", std::string(20, 'q'), 1, Key())), ""},
+        {"other fields still checked", noCredentials + "Client.....: 1\n",
+         "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+        {"empty file", "", "Error 1003: Invalid Parameter(s) at PRD.P00 found..."},
+    };
+    for (const Case& c : cases) {
+        const Result<SystemProfile> read = ReadSystemProfile(
+            c.content, "PRD.P00", ReadPolicy::Strict, Key(), ProfileCredentials::FromElsewhere);
+        if (!c.message.empty()) {
+            ASSERT_FALSE(read.ok()) << c.name;
+            EXPECT_EQ(read.fatal().message, c.message) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(read.ok()) << c.name << ": " << read.fatal().message;
+        EXPECT_EQ(read.value().User, "") << c.name;
+        EXPECT_EQ(read.value().Password, "") << c.name;
+        EXPECT_TRUE(read.value().Valid) << c.name;
+    }
+}
+
 TEST(SystemProfileTest, OneCharacterLanguagePasses) {
     EXPECT_TRUE(ReadSystemProfile(Profile("Language...: D"), "P", ReadPolicy::Strict, Key()).ok());
 }

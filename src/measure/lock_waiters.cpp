@@ -6,7 +6,8 @@
 
 namespace trevalunda {
 
-void WriteLockResult(ResultDocument& document, std::string_view destination, std::uint32_t count) {
+void WriteLockResult(ResultDocument& document, std::string_view destination, std::uint32_t count,
+                     const ChannelLimits& limits) {
     const std::string value = std::to_string(count);
     document.OpenDocument();
     document.OpenText();
@@ -17,7 +18,7 @@ void WriteLockResult(ResultDocument& document, std::string_view destination, std
     document.AppendText(GroupThousands(value));
     document.AppendText(" ");
     document.CloseText();
-    document.AddChannel("No_of_Locks", value, "");
+    document.AddChannel("No_of_Locks", value, "", limits);
     document.CloseDocument();
 }
 

@@ -11,7 +11,9 @@ class LineForm final : public FormWriter {
   public:
     std::string Opening() const override { return {}; }
     std::string TextStart() const override { return "\n# "; }
-    std::string Text(std::string_view text) const override { return std::string(text); }
+    std::string Text(std::string_view text) const override {
+        return WithoutControlCharacters(text);
+    }
 
     std::string TextEnd(std::optional<long> selectedChannel, bool& discardDocument) const override {
         discardDocument = selectedChannel.has_value();
@@ -19,12 +21,12 @@ class LineForm final : public FormWriter {
     }
 
     std::string Channel(const ChannelEntry& channel) const override {
+        const std::string value = WithoutControlCharacters(channel.value);
         if (channel.selectedChannel.has_value()) {
-            return *channel.selectedChannel == channel.number ? std::string(channel.value)
-                                                              : std::string();
+            return *channel.selectedChannel == channel.number ? value : std::string();
         }
-        return "\n> " + std::string(channel.name) + ": " + std::string(channel.value) + " " +
-               ShownUnit(channel.unit);
+        return "\n> " + WithoutControlCharacters(channel.name) + ": " + value + " " +
+               ShownUnit(WithoutControlCharacters(channel.unit));
     }
 
     std::string Closing() const override { return "\n"; }

@@ -43,17 +43,20 @@ class MessageForm final : public FormWriter {
   public:
     std::string Opening() const override { return {}; }
     std::string TextStart() const override { return "\n# "; }
-    std::string Text(std::string_view text) const override { return std::string(text); }
+    std::string Text(std::string_view text) const override {
+        return WithoutControlCharacters(text);
+    }
     std::string TextEnd(std::optional<long>, bool&) const override { return {}; }
 
     std::string Channel(const ChannelEntry& channel) const override {
         if (channel.number > kMessageChannelLimit) {
             return {};
         }
-        const std::string key = ChannelKey(channel.name);
-        return "\n\nMessage." + key + ": " + std::string(channel.name) + " (" +
-               ShownUnit(channel.unit) + ")" + "\nStatistic." + key + ": " +
-               std::string(channel.value);
+        const std::string name = WithoutControlCharacters(channel.name);
+        const std::string key = ChannelKey(name);
+        return "\n\nMessage." + key + ": " + name + " (" +
+               ShownUnit(WithoutControlCharacters(channel.unit)) + ")" + "\nStatistic." + key +
+               ": " + WithoutControlCharacters(channel.value);
     }
 
     std::string Closing() const override { return "\n"; }

@@ -51,8 +51,8 @@ void ResultDocument::CloseText() {
 }
 
 void ResultDocument::AddChannel(std::string_view name, std::string_view value,
-                                std::string_view unit) {
-    text_ += ChannelPiece(name, value, unit);
+                                std::string_view unit, const ChannelLimits& limits) {
+    text_ += ChannelPiece(name, value, unit, limits);
 }
 
 void ResultDocument::CloseDocument() {
@@ -73,9 +73,9 @@ std::string ResultDocument::OpeningPiece() {
 }
 
 std::string ResultDocument::ChannelPiece(std::string_view name, std::string_view value,
-                                         std::string_view unit) {
+                                         std::string_view unit, const ChannelLimits& limits) {
     ++channelCounter_;
-    return writer_->Channel({name, value, unit, channelCounter_, selectedChannel_});
+    return writer_->Channel({name, value, unit, channelCounter_, selectedChannel_, limits});
 }
 
 std::string ResultDocument::TextPiece(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/output_mode.h"
+#include "output/channel_limits.h"
 
 namespace trevalunda {
 
@@ -34,7 +35,8 @@ class ResultDocument {
     void OpenText();
     void AppendText(std::string_view text);
     void CloseText();
-    void AddChannel(std::string_view name, std::string_view value, std::string_view unit);
+    void AddChannel(std::string_view name, std::string_view value, std::string_view unit,
+                    const ChannelLimits& limits = {});
     void CloseDocument();
     void ClearDocument();
     void MakeErrorDocument(std::string_view message);
@@ -43,7 +45,8 @@ class ResultDocument {
     // opening, one channel at a time, and the text with the closing. The pieces leave the
     // document's own text alone; channels count as AddChannel's do.
     std::string OpeningPiece();
-    std::string ChannelPiece(std::string_view name, std::string_view value, std::string_view unit);
+    std::string ChannelPiece(std::string_view name, std::string_view value, std::string_view unit,
+                             const ChannelLimits& limits = {});
     std::string TextPiece(std::string_view text);
 
     // What reaches the host when a fatal failure ends the run: the error document, or, after

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -28,14 +29,42 @@ struct Pipe {
     }
 };
 
+// The user "nobody" of Linux distributions.
+constexpr uid_t kUnprivilegedUser = 65534;
+constexpr gid_t kUnprivilegedGroup = 65534;
+
+bool DropPrivileges() {
+    if (::geteuid() != 0) {
+        return true;
+    }
+    return ::setgroups(0, nullptr) == 0 && ::setgid(kUnprivilegedGroup) == 0 &&
+           ::setuid(kUnprivilegedUser) == 0;
+}
+
 [[noreturn]] void StartChild(const ChildRun& run, Pipe& in, Pipe& out, Pipe& err) {
     ::dup2(in.read, STDIN_FILENO);
-    ::dup2(out.write, STDOUT_FILENO);
+    if (run.output == ChildOutput::FullDevice) {
+        const int full = ::open("/dev/full", O_WRONLY);
+        if (full < 0 || ::dup2(full, STDOUT_FILENO) < 0) {
+            ::_exit(127);
+        }
+        ::close(full);
+    } else {
+        ::dup2(out.write, STDOUT_FILENO);
+    }
     ::dup2(err.write, STDERR_FILENO);
     for (int fd : {in.read, in.write, out.read, out.write, err.read, err.write}) {
         ::close(fd);
     }
+    // The test process ignores SIGPIPE for itself; the program must meet the default.
+    ::signal(SIGPIPE, SIG_DFL);
     if (!run.workingFolder.empty() && ::chdir(run.workingFolder.c_str()) != 0) {
+        ::_exit(127);
+    }
+    if (run.workingFolderRemoved && ::rmdir(run.workingFolder.c_str()) != 0) {
+        ::_exit(127);
+    }
+    if (run.unprivileged && !DropPrivileges()) {
         ::_exit(127);
     }
     for (const auto& [name, value] : run.environment) {
@@ -107,6 +136,11 @@ ChildResult RunChildProcess(const ChildRun& run) {
         return result;
     }
     ::signal(SIGPIPE, SIG_IGN);
+    if (run.output == ChildOutput::ClosedPipe) {
+        // Nobody reads: the program's writes fail (or raise SIGPIPE).
+        ::close(out.read);
+        out.read = ::open("/dev/null", O_RDONLY);
+    }
     const pid_t child = ::fork();
     if (child == 0) {
         StartChild(run, in, out, err);
@@ -136,6 +170,10 @@ std::string_view StandardOutputLineEnd() {
 
 bool DrivesAreReal() {
     return false;
+}
+
+bool HasPosixFileSystem() {
+    return true;
 }
 
 }  // namespace trevalunda::platform

@@ -154,11 +154,18 @@ int ExitCodeOf(HANDLE process) {
 
 ChildResult RunChildProcess(const ChildRun& run) {
     ChildResult result;
+    if (run.output == ChildOutput::FullDevice || run.workingFolderRemoved || run.unprivileged) {
+        result.errors = "not available on Windows";
+        return result;
+    }
     Pipe in;
     Pipe out;
     Pipe err;
     if (!in.Open(true) || !out.Open(false) || !err.Open(false)) {
         return result;
+    }
+    if (run.output == ChildOutput::ClosedPipe) {
+        out.CloseParentEnd();  // nobody reads: the program's writes fail
     }
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -188,7 +195,9 @@ ChildResult RunChildProcess(const ChildRun& run) {
         in.CloseParentEnd();
     });
     std::thread errorReader([&] { ReadAll(err.parentEnd, result.errors); });
-    ReadAll(out.parentEnd, result.output);
+    if (out.parentEnd != nullptr) {
+        ReadAll(out.parentEnd, result.output);
+    }
     errorReader.join();
     feeder.join();
 
@@ -208,6 +217,10 @@ std::string_view StandardOutputLineEnd() {
 
 bool DrivesAreReal() {
     return true;
+}
+
+bool HasPosixFileSystem() {
+    return false;
 }
 
 }  // namespace trevalunda::platform

@@ -10,7 +10,8 @@ namespace trevalunda::platform {
 // folders, and a path may begin with a drive letter ("C:\x") or a separator (the root of the
 // current drive). Each platform maps such a path to its own file system.
 
-enum class ReadStatus { Ok, Missing, Unreadable };
+// NotAFile: the path names something other than a regular file (a folder, a device).
+enum class ReadStatus { Ok, Missing, Unreadable, NotAFile };
 
 struct FileContent {
     ReadStatus status = ReadStatus::Missing;
@@ -24,15 +25,18 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // The whole file, byte for byte; Missing when there is no such file, Unreadable when it
-    // exists but cannot be read (a folder counts as Missing).
+    // exists but cannot be read, NotAFile when the path names a folder or a device.
     virtual FileContent Read(const std::string& path) const = 0;
     // True when the file exists and could be opened for reading now.
     virtual bool CanOpenForReading(const std::string& path) const = 0;
-    // Creates the file or replaces its content with the given bytes.
+    // Writes a new file with the given bytes in place of whatever file or link had the name
+    // (a link is removed, never written through); false when the name stays taken (a folder).
     virtual bool Replace(const std::string& path, std::string_view bytes) = 0;
-    // Copies a file byte for byte, creating or replacing the target.
+    // Copies a file byte for byte to a new file in place of the target, as Replace does.
     virtual bool Copy(const std::string& from, const std::string& to) = 0;
     // Appends bytes to a file, creating it when missing; the bytes are on disk on return.
+    // Refused (false) when the name is a link, or the file has further names (hard links),
+    // so that an append never reaches a file of another name.
     virtual bool Append(const std::string& path, std::string_view bytes) = 0;
     // Deletes a file; false when it was missing or could not be deleted.
     virtual bool Remove(const std::string& path) = 0;

@@ -5,11 +5,15 @@
 namespace trevalunda::platform {
 
 void StandardOutputSink::Write(std::string_view text) {
-    WriteStandardOutput(text);
+    if (!WriteStandardOutput(text)) {
+        failed_ = true;
+    }
 }
 
 void StandardOutputSink::Flush() {
-    FlushStandardOutput();
+    if (!FlushStandardOutput()) {
+        failed_ = true;
+    }
 }
 
 void SharedOutput::Write(std::string_view text) {

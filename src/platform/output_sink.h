@@ -21,12 +21,18 @@ class OutputSink {
     // The run's answer begins: what follows is its last output, which no other thread may
     // replace any more.
     virtual OutputHold BeginAnswer() { return {}; }
+    // True once a write or a flush failed: the output did not arrive whole.
+    virtual bool Failed() const { return false; }
 };
 
 class StandardOutputSink final : public OutputSink {
   public:
     void Write(std::string_view text) override;
     void Flush() override;
+    bool Failed() const override { return failed_; }
+
+  private:
+    bool failed_ = false;
 };
 
 class StringSink final : public OutputSink {
@@ -48,6 +54,7 @@ class SharedOutput final : public OutputSink {
     void Flush() override;
     OutputHold Hold() override { return OutputHold(mutex_); }
     OutputHold BeginAnswer() override;
+    bool Failed() const override { return target_.Failed(); }
 
     // Holds the output for an answer in the run's place; `runAnswers` tells whether the run
     // has begun its own answer already (then nothing may be written).

@@ -10,8 +10,9 @@ namespace trevalunda {
 
 namespace {
 
-Fatal CannotLoad(std::string_view name) {
-    return Fatal{"Error 1050: RFC library " + std::string(name) + " cannot be loaded..."};
+Fatal CannotLoad(std::string_view name, const platform::LoadedLibrary& loaded) {
+    return Fatal{"Error 1050: RFC library " + std::string(name) + " cannot be loaded (" +
+                 platform::LoadFailureInWords(loaded) + ")..."};
 }
 
 // The library's file beside the executable, when it lies there.
@@ -31,7 +32,7 @@ std::optional<std::string> BesideExecutable(const std::string& name,
 Result<LoadedRfcLibrary> Load(const std::string& path, const std::string& name) {
     platform::LoadedLibrary loaded = platform::LoadSharedLibrary(path);
     if (!loaded.library) {
-        return CannotLoad(name);
+        return CannotLoad(name, loaded);
     }
     return LoadedRfcLibrary{std::move(loaded.library), name};
 }
@@ -56,13 +57,20 @@ Result<LoadedRfcLibrary> LoadRfcLibrary(const std::string& name, const std::stri
             return Load(*beside, library);
         }
     }
+    // Neither lies beside the executable: the first that the system's folders hold is loaded,
+    // and one that lies there but cannot be loaded says why.
+    platform::LoadedLibrary notFound;
     for (const std::string& library : defaults) {
         platform::LoadedLibrary loaded = platform::LoadSharedLibrary(library);
         if (loaded.library) {
             return LoadedRfcLibrary{std::move(loaded.library), library};
         }
+        if (loaded.fault != platform::LibraryFault::NotFound) {
+            return CannotLoad(library, loaded);
+        }
+        notFound = std::move(loaded);
     }
-    return CannotLoad(defaults[0] + " or " + defaults[1]);
+    return CannotLoad(defaults[0] + " or " + defaults[1], notFound);
 }
 
 }  // namespace trevalunda

@@ -1,12 +1,15 @@
 #include "run/multi_system_run.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "config/sensor_listing.h"
 #include "config/system_profile.h"
 #include "measure/measure_system.h"
 #include "output/console_lines.h"
 #include "platform/file_system.h"
+#include "run/lock_channels.h"
 #include "run/parameter_keywords.h"
 #include "run/rfc_access.h"
 
@@ -17,6 +20,9 @@ struct SystemCounters {
     std::uint32_t NoSystems = 0;
     std::uint32_t Processed = 0;
     std::uint32_t Failed = 0;
+    // Entries whose system got its value this scan; a system with a faulty profile that was
+    // measured all the same counts here, though it counts as failed.
+    std::uint32_t Measured = 0;
 };
 
 // One listed system while it is served.
@@ -93,8 +99,9 @@ Status MeasureListedSystem(RunRecords& records, RunServices& services, ListedSys
     run.StatusWord = kStatusOk;
     system.Measured = true;
     if (run.ItemName == kLockItem) {
-        services.out.Write(records.document.ChannelPiece(
-            system.SystemLabel, std::to_string(measured.value().count), ""));
+        services.out.Write(records.document.ChannelPiece(system.SystemLabel,
+                                                         std::to_string(measured.value().count), "",
+                                                         LockChannelLimits(records.settings)));
     }
     return std::nullopt;
 }
@@ -134,10 +141,33 @@ Status ServeSystem(RunRecords& records, RunServices& services, std::string& syst
     }
     const bool processed = system.profile.Valid && run.StatusWord == kStatusOk && system.Measured;
     ++(processed ? counters.Processed : counters.Failed);
+    if (system.Measured) {
+        ++counters.Measured;
+    }
     if (run.VerboseConsole) {
         services.out.Write("\n" + system.systemLine + " State=" + StateWord(system, run) + "\n");
     }
     return std::nullopt;
+}
+
+// The counters as channels, so that PRTG can raise an alarm on them: the three counts of the
+// summary text, and the entries that got no value this scan (a missing profile, a failed logon
+// or a failed lock-waiter call), which is an error as soon as it is above 0.
+void WriteSummaryChannels(RunRecords& records, RunServices& services,
+                          const SystemCounters& counters) {
+    const std::uint32_t unmeasured = counters.NoSystems - counters.Measured;
+    const std::pair<const char*, std::uint32_t> channels[] = {
+        {"Systems", counters.NoSystems},
+        {"Processed", counters.Processed},
+        {"Failed", counters.Failed},
+    };
+    std::string pieces;
+    for (const auto& [name, count] : channels) {
+        pieces += records.document.ChannelPiece(name, std::to_string(count), "");
+    }
+    pieces += records.document.ChannelPiece("Unmeasured", std::to_string(unmeasured), "",
+                                            UnmeasuredChannelLimits());
+    services.out.Write(pieces);
 }
 
 // The summary text with the counters, and the document's closing.
@@ -168,6 +198,9 @@ Result<ExitCode> MultiSystemRun(RunRecords& records, RunServices& services) {
         }
     }
     const platform::OutputHold answer = services.out.BeginAnswer();
+    if (records.settings.summaryChannels && records.context.ItemName == kLockItem) {
+        WriteSummaryChannels(records, services, counters);
+    }
     WriteSummary(records, services, counters);
     if (records.context.VerboseConsole) {
         PrintLine(services, EndLine(services.timeOfDay()));

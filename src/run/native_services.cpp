@@ -1,5 +1,6 @@
 #include "run/native_services.h"
 
+#include "platform/environment.h"
 #include "platform/process.h"
 #include "rfc/rfc_client_factory.h"
 
@@ -16,7 +17,8 @@ RunServices NativeRunServices(platform::FileSystem& files, platform::OutputSink&
             platform::LocalTimeOfDay,
             executablePath,
             std::move(rfcClients),
-            platform::EndProcess};
+            platform::EndProcess,
+            platform::EnvironmentVariable};
 }
 
 }  // namespace trevalunda

@@ -16,7 +16,8 @@ SensorRun::SensorRun(RunServices services, std::vector<std::string> arguments)
                 std::move(services.timeOfDay),
                 std::move(services.executablePath),
                 std::move(services.rfcClients),
-                std::move(services.endProcess)},
+                std::move(services.endProcess),
+                std::move(services.environment)},
       arguments_(std::move(arguments)) {}
 
 ExitCode SensorRun::Execute() {
@@ -24,7 +25,7 @@ ExitCode SensorRun::Execute() {
     const ExitCode code = outcome.ok() ? outcome.value() : Fail(outcome.fatal());
     deadline_.Stop();
     services_.out.Flush();
-    return code;
+    return services_.out.Failed() ? ExitCode::Fatal : code;
 }
 
 Result<ExitCode> SensorRun::Run() {
@@ -55,6 +56,9 @@ Status SensorRun::Prepare() {
     run.MultiSystemRun = naming.MultiSystemRun;
     const ParameterKeywords asked = ReadParameterKeywords(run.ParameterString);
 
+    if (services_.executablePath.empty()) {
+        return Fatal{"Error 1047: The path of trevalunda cannot be found..."};
+    }
     Result<InstallationSettings> settings =
         ReadInstallationSettings(services_.files, SettingsPathFor(services_.executablePath));
     if (!settings.ok()) {

@@ -9,6 +9,7 @@
 #include "config/installation_settings.h"
 #include "config/profile_location.h"
 #include "config/profile_password.h"
+#include "config/prtg_credentials.h"
 #include "config/sensor_listing.h"
 #include "measure/rfc_step.h"
 #include "output/result_document.h"
@@ -40,6 +41,8 @@ struct RunServices {
     RfcClientFactory rfcClients;
     // Ends the process at once with the exit code, from any thread.
     std::function<void(int)> endProcess;
+    // The process's environment, where PRTG passes the device's credentials.
+    EnvironmentLookup environment = [](std::string_view) { return std::optional<std::string>(); };
 };
 
 // The records of one run, owned by the run and handed to its steps.

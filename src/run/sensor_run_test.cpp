@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "support/fake_file_system.h"
 #include "support/fake_rfc_client.h"
 #include "support/profiles.h"
@@ -46,12 +48,22 @@ class SensorRunTest : public ::testing::Test {
                                      std::make_unique<testing::FakeRfcClient>(landscape_));
                              },
                              [](int) { ADD_FAILURE() << "the run's deadline passed"; }};
+        services.environment = [this](std::string_view name) -> std::optional<std::string> {
+            lookedUp_.emplace_back(name);
+            const auto found = environment_.find(std::string(name));
+            if (found == environment_.end()) {
+                return std::nullopt;
+            }
+            return found->second;
+        };
         return SensorRun(services, std::move(arguments)).Execute();
     }
 
     testing::FakeFileSystem files_;
     platform::StringSink out_;
     FakeLandscape landscape_;
+    std::map<std::string, std::string> environment_;
+    std::vector<std::string> lookedUp_;  // the variables the run asked for
 };
 
 TEST_F(SensorRunTest, MeasuresOneSystem) {
@@ -62,6 +74,53 @@ TEST_F(SensorRunTest, MeasuresOneSystem) {
     EXPECT_EQ(landscape_.calls, (std::vector<std::string>{"LogOn PRD sapprd", "AskIdentity",
                                                           "CountLockWaiters", "Close"}));
     EXPECT_FALSE(files_.Has("Dev_Rfc.Trc"));
+}
+
+TEST_F(SensorRunTest, CredentialsFromPrtgReachTheLogon) {
+    environment_ = {{"prtg_windowsuser", "prtgMon"},
+                    {"prtg_windowspassword", "Pw 1"},
+                    {"prtg_linuxuser", "linux"},
+                    {"prtg_linuxpassword", "linux pw"}};
+    struct Case {
+        const char* name;
+        std::string settings;
+        std::vector<std::string> arguments;
+        std::vector<std::string> lookedUp;
+        std::string user;
+        std::string password;
+    } cases[] = {
+        {"Windows pair",
+         "Credentials=PrtgWindows",
+         {"PRD"},
+         {"prtg_windowsuser", "prtg_windowspassword"},
+         "PRTGMON",
+         "Pw 1"},
+        {"Linux pair",
+         "Credentials=PrtgLinux",
+         {"PRD"},
+         {"prtg_linuxuser", "prtg_linuxpassword"},
+         "LINUX",
+         "linux pw"},
+        {"the profile's", "Credentials=Profile", {"PRD"}, {}, "MONITOR", "secret"},
+        {"a multi-system run keeps the profiles'",
+         "Credentials=PrtgWindows",
+         {"GLOBAL", "LOCKS"},
+         {},
+         "MONITOR",
+         "secret"},
+    };
+    for (const Case& c : cases) {
+        files_.Add(kSensorFolder + "trevalunda.ini", c.settings + "\r\n");
+        lookedUp_.clear();
+        landscape_.logons.clear();
+        EXPECT_EQ(Run(c.arguments), ExitCode::Success) << c.name << ": " << out_.Text();
+        EXPECT_EQ(lookedUp_, c.lookedUp) << c.name;
+        ASSERT_FALSE(landscape_.logons.empty()) << c.name;
+        for (const LogonData& logon : landscape_.logons) {
+            EXPECT_EQ(logon.user, c.user) << c.name;
+            EXPECT_EQ(logon.password, c.password) << c.name;
+        }
+    }
 }
 
 TEST_F(SensorRunTest, FailuresOfOneSystemEndTheRun) {

@@ -6,6 +6,7 @@
 #include "output/console_lines.h"
 #include "platform/file_system.h"
 #include "rfc/trace_scan.h"
+#include "run/lock_channels.h"
 #include "run/rfc_access.h"
 
 namespace trevalunda {
@@ -47,13 +48,33 @@ Result<std::uint32_t> CountOf(RunRecords& records, const SystemProfile& profile,
     return measured.count;
 }
 
+// The located profile; when the installation takes the credentials from PRTG, with PRTG's user
+// and password in place of any that the profile gives.
+Result<SystemProfile> ReadProfileOfTheRun(const RunRecords& records, const RunServices& services) {
+    const CredentialSource source = records.settings.credentials;
+    const ProfileCredentials credentials = source == CredentialSource::Profile
+                                               ? ProfileCredentials::InProfile
+                                               : ProfileCredentials::FromElsewhere;
+    Result<SystemProfile> read =
+        ReadSystemProfile(records.location.content, records.location.ProfileName,
+                          ReadPolicy::Strict, records.profileKey, credentials);
+    if (!read.ok() || source == CredentialSource::Profile) {
+        return read;
+    }
+    Result<LogonCredentials> prtg = ReadPrtgCredentials(source, services.environment);
+    if (!prtg.ok()) {
+        return prtg.fatal();
+    }
+    read.value().User = std::move(prtg.value().user);
+    read.value().Password = std::move(prtg.value().password);
+    return read;
+}
+
 }  // namespace
 
 Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     RunContext& run = records.context;
-    Result<SystemProfile> read =
-        ReadSystemProfile(records.location.content, records.location.ProfileName,
-                          ReadPolicy::Strict, records.profileKey);
+    Result<SystemProfile> read = ReadProfileOfTheRun(records, services);
     if (!read.ok()) {
         return read.fatal();
     }
@@ -80,7 +101,8 @@ Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
         return count.fatal();
     }
     run.StatusWord = kStatusOk;
-    WriteLockResult(records.document, profile.Destination, count.value());
+    WriteLockResult(records.document, profile.Destination, count.value(),
+                    LockChannelLimits(records.settings));
     const platform::OutputHold answer = services.out.BeginAnswer();
     services.out.Write(records.document.Text());
     services.files.Remove(std::string(kRfcTraceFile));

@@ -1,10 +1,28 @@
 #include "tool/check_command.h"
 
+#include "config/installation_settings.h"
 #include "platform/file_system.h"
 #include "tool/help_text.h"
 #include "tool/profile_report.h"
 
 namespace trevalunda::tool {
+namespace {
+
+// The settings file in the profile's folder, read as the sensor reads the one beside it: PRTG's
+// custom-sensor folder holds the sensor, its settings and the profiles.
+ProfileSettings SettingsBeside(const std::string& path, const platform::FileSystem& files) {
+    ProfileSettings settings;
+    const Result<InstallationSettings> read =
+        ReadInstallationSettings(files, std::string(platform::FolderOf(path)) + settings.fileName);
+    if (read.ok()) {
+        settings.credentials = read.value().credentials;
+    } else {
+        settings.failure = read.fatal().message;
+    }
+    return settings;
+}
+
+}  // namespace
 
 ToolExit RunCheck(const std::vector<std::string>& arguments, ToolServices& services) {
     if (arguments.empty()) {
@@ -24,8 +42,9 @@ ToolExit RunCheck(const std::vector<std::string>& arguments, ToolServices& servi
     }
     bool allAccepted = true;
     for (const std::string& path : arguments) {
-        const ProfileReport report = ReportProfile(
-            path, services.files.Read(path), services.files.IsReadableByOthers(path), services.key);
+        const ProfileReport report =
+            ReportProfile(path, services.files.Read(path), services.files.IsReadableByOthers(path),
+                          services.key, SettingsBeside(path, services.files));
         services.out << report.text;
         allAccepted = allAccepted && report.accepted;
     }

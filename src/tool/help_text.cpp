@@ -70,12 +70,13 @@ std::string EncodeHelp() {
 
 std::string NewHelp() {
     std::string text =
-        "Usage: trevalunda-profile new FILE OPTIONS [--replace]\n"
+        "Usage: trevalunda-profile new FILE OPTIONS [--replace] [--no-credentials]\n"
         "\n"
         "Writes the system profile FILE for the sensor, such as PRD.P00, which the sensor\n"
         "reads for the profile name PRD. Each option gives a field, with its label in\n"
         "the file and the length in characters that the sensor takes; every field is\n"
-        "required. The password comes from standard input as for encode:\n" +
+        "required, the user unless --no-credentials is given. The password comes from\n"
+        "standard input as for encode:\n" +
         PasswordRule() +
         ".\n"
         "\n";
@@ -84,6 +85,10 @@ std::string NewHelp() {
     }
     text +=
         "  --replace               replace FILE when it exists\n"
+        "  --no-credentials        write neither user nor password (no --user, no password\n"
+        "                          read): for an installation whose trevalunda.ini sets\n"
+        "                          Credentials=PrtgWindows or PrtgLinux, where a single-\n"
+        "                          system run takes them from PRTG\n"
         "\n"
         "An option takes its value as the next argument or after \"=\" (--client=100).\n"
         "A value that the sensor would refuse or cut is refused with the rule it breaks;\n"
@@ -101,6 +106,10 @@ std::string CheckHelp() {
            "about what the sensor takes otherwise than it was probably meant: a value\n"
            "beyond 60 characters, a field given twice, a value not set off by a blank,\n"
            "and on POSIX a file that other users may read.\n"
+           "\n"
+           "The settings file trevalunda.ini in the folder of FILE counts as the sensor's:\n"
+           "when it sets Credentials=PrtgWindows or PrtgLinux, a profile needs no user and\n"
+           "password, and check says that the sensor takes them from PRTG.\n"
            "\n"
            "Exit code 0 when the sensor accepts every FILE, 1 when it refuses one.\n";
 }

@@ -18,13 +18,22 @@ const FieldOption* FindOption(std::string_view name) {
     return nullptr;
 }
 
+bool IsUserOption(const FieldOption& option) {
+    return FindProfileField(option.label)->member == &SystemProfile::User;
+}
+
 // Every value that is missing or that the sensor would not take, one message each.
 std::vector<std::string> ValueProblems(const NewRequest& request) {
     std::vector<std::string> problems;
     for (const FieldOption& option : FieldOptions()) {
         const std::string named = std::string(option.name) + " (" + std::string(option.label) + ")";
         const auto given = request.values.find(option.name);
-        if (given == request.values.end()) {
+        if (request.noCredentials && IsUserOption(option)) {
+            if (given != request.values.end()) {
+                problems.push_back(named +
+                                   " cannot go with --no-credentials, which writes no user");
+            }
+        } else if (given == request.values.end()) {
             problems.push_back(named + " is missing; every field of a profile is required");
         } else if (const auto problem =
                        ValueProblem(*FindProfileField(option.label), given->second)) {
@@ -36,17 +45,21 @@ std::vector<std::string> ValueProblems(const NewRequest& request) {
 
 SystemProfile ValuesOf(const NewRequest& request) {
     SystemProfile values;
-    for (const FieldOption& option : FieldOptions()) {
-        values.*FindProfileField(option.label)->member = request.values.at(option.name);
+    for (const auto& [name, value] : request.values) {
+        values.*FindProfileField(FindOption(name)->label)->member = value;
     }
     return values;
 }
 
-// The profile as the sensor's single-system run reads it must give back what was asked for.
+// The profile as the sensor's single-system run reads it must give back what was asked for:
+// the password given, or, without credentials, a profile that PRTG's credentials complete.
 Status VerifyProfile(const std::string& text, const NewRequest& request,
                      const std::string& password, const ProfileKey& key) {
     const std::string name(platform::FileNameOf(request.file));
-    const Result<SystemProfile> read = ReadSystemProfile(text, name, ReadPolicy::Strict, key);
+    const ProfileCredentials credentials =
+        request.noCredentials ? ProfileCredentials::FromElsewhere : ProfileCredentials::InProfile;
+    const Result<SystemProfile> read =
+        ReadSystemProfile(text, name, ReadPolicy::Strict, key, credentials);
     if (!read.ok()) {
         return Fatal{"the profile would not pass the sensor's reading: " + read.fatal().message};
     }
@@ -56,21 +69,38 @@ Status VerifyProfile(const std::string& text, const NewRequest& request,
     return std::nullopt;
 }
 
+// The text of the profile, with the password read from standard input unless it has none.
+Result<std::string> ComposeProfile(const NewRequest& request, ToolServices& services) {
+    if (request.noCredentials) {
+        std::string text = ProfileTextWithoutCredentials(ValuesOf(request));
+        if (Status failed = VerifyProfile(text, request, "", services.key)) {
+            return *failed;
+        }
+        return text;
+    }
+    const Result<std::string> stored = ReadStoredPassword(services);
+    if (!stored.ok()) {
+        return stored.fatal();
+    }
+    std::string text = ProfileText(ValuesOf(request), stored.value());
+    const DecodedPassword decoded = DecodeProfilePassword(stored.value(), services.key);
+    if (Status failed = VerifyProfile(text, request, decoded.password, services.key)) {
+        return *failed;
+    }
+    return text;
+}
+
 Status WriteProfile(const NewRequest& request, ToolServices& services) {
     const bool exists = services.files.Read(request.file).status != platform::ReadStatus::Missing;
     const std::string existsMessage = request.file + " exists; give --replace to replace it";
     if (exists && !request.replace) {
         return Fatal{existsMessage};
     }
-    const Result<std::string> stored = ReadStoredPassword(services);
-    if (!stored.ok()) {
-        return stored.fatal();
+    const Result<std::string> composed = ComposeProfile(request, services);
+    if (!composed.ok()) {
+        return composed.fatal();
     }
-    const std::string text = ProfileText(ValuesOf(request), stored.value());
-    const DecodedPassword decoded = DecodeProfilePassword(stored.value(), services.key);
-    if (Status failed = VerifyProfile(text, request, decoded.password, services.key)) {
-        return failed;
-    }
+    const std::string& text = composed.value();
     switch (services.files.WritePrivate(request.file, text, request.replace)) {
         case platform::WriteStatus::Written:
             return std::nullopt;
@@ -94,6 +124,10 @@ Result<NewRequest> ParseNewArguments(const std::vector<std::string>& arguments) 
         }
         if (argument == "--replace") {
             request.replace = true;
+            continue;
+        }
+        if (argument == "--no-credentials") {
+            request.noCredentials = true;
             continue;
         }
         if (argument.rfind("--", 0) != 0) {
@@ -147,7 +181,12 @@ ToolExit RunNew(const std::vector<std::string>& arguments, ToolServices& service
         WriteMessage(services, failed->message);
         return ToolExit::Failure;
     }
-    services.out << "profile " << request.value().file << " written\n";
+    services.out << "profile " << request.value().file << " written";
+    if (request.value().noCredentials) {
+        services.out << ", without user and password: the sensor takes them from PRTG where "
+                        "trevalunda.ini sets Credentials=PrtgWindows or PrtgLinux";
+    }
+    services.out << "\n";
     return ToolExit::Success;
 }
 

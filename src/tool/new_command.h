@@ -15,6 +15,7 @@ struct NewRequest {
     std::string file;
     std::map<std::string_view, std::string> values;  // by option name, as typed
     bool replace = false;
+    bool noCredentials = false;  // without user and password, which PRTG then gives
     bool help = false;
 };
 
@@ -23,7 +24,8 @@ struct NewRequest {
 Result<NewRequest> ParseNewArguments(const std::vector<std::string>& arguments);
 
 // trevalunda-profile new: writes a profile from the options and the password on standard
-// input, refusing every value that the sensor would refuse or cut.
+// input, refusing every value that the sensor would refuse or cut. With --no-credentials the
+// profile has neither user nor password, and no password is read.
 ToolExit RunNew(const std::vector<std::string>& arguments, ToolServices& services);
 
 }  // namespace trevalunda::tool

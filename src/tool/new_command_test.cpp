@@ -83,6 +83,35 @@ TEST(NewCommandTest, AnyStorablePasswordGivesAnAcceptedProfile) {
     }
 }
 
+TEST(NewCommandTest, WritesAProfileWithoutCredentialsForPrtg) {
+    ToolHarness tool;
+    tool.input = {"never read"};
+    EXPECT_EQ(RunNew(Arguments({{"--user", std::nullopt}}, {"--no-credentials"}), tool.services),
+              ToolExit::Success);
+    EXPECT_EQ(tool.out.str(),
+              "profile PRD.P00 written, without user and password: the sensor takes them from "
+              "PRTG where trevalunda.ini sets Credentials=PrtgWindows or PrtgLinux\n");
+    EXPECT_EQ(tool.err.str(), "");
+    EXPECT_EQ(tool.input.size(), 1U) << "no password is read";
+    EXPECT_EQ(tool.files.At("PRD.P00"),
+              "Extcompany.: ACME Corp\r\nDestination: PRD\r\nClient.....: 100\r\n"
+              "Language...: E\r\nMode.......: R/3\r\nHostname...: sapprd\r\n"
+              "Sysnr......: 00\r\nGwhost.....: gwprd\r\nGwservice..: sapgw00\r\n");
+    EXPECT_FALSE(ReadAsTheSensorDoes(tool).ok()) << "the profile needs PRTG's credentials";
+}
+
+TEST(NewCommandTest, NoCredentialsRefusesAUserAndStillEveryOtherFault) {
+    ToolHarness tool;
+    EXPECT_EQ(RunNew(Arguments({{"--client", "1"}}, {"--no-credentials"}), tool.services),
+              ToolExit::Failure);
+    EXPECT_EQ(tool.err.str(),
+              "trevalunda-profile: --client (Client.....:) has 1 character; the sensor needs at "
+              "least 3\n"
+              "trevalunda-profile: --user (User.......:) cannot go with --no-credentials, which "
+              "writes no user\n");
+    EXPECT_FALSE(tool.files.Has("PRD.P00"));
+}
+
 TEST(NewCommandTest, RefusesToReplaceAnExistingFileUnlessTold) {
     ToolHarness tool;
     tool.files.Add("PRD.P00", "old");

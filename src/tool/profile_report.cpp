@@ -3,6 +3,7 @@
 #include <set>
 
 #include "config/profile_location.h"
+#include "config/prtg_credentials.h"
 #include "config/system_profile.h"
 #include "tool/report_lines.h"
 #include "tool/wording.h"
@@ -149,6 +150,11 @@ void ReportWarnings(const ProfileReading& reading, bool readableByOthers, Report
                        "warning: " + label + " gives more than " + Characters(kValueLimit) +
                            "; the sensor reads only the first " + std::to_string(kValueLimit));
         }
+        if (line.endsAtZero) {
+            report.Add(line.lineNumber, "warning: " + label + " holds a zero byte after " +
+                                            Characters(line.value.size()) +
+                                            "; the sensor reads the value only up to it");
+        }
         for (std::size_t j = i; j > 0; --j) {
             if (reading.lines[j - 1].label == line.label) {
                 report.Add(line.lineNumber, "warning: " + label +
@@ -158,17 +164,43 @@ void ReportWarnings(const ProfileReading& reading, bool readableByOthers, Report
             }
         }
     }
-    if (readableByOthers) {
+    // A profile without a password line (its password comes from PRTG) holds no secret.
+    if (readableByOthers && LastLine(reading, kPasswordLabel) != nullptr) {
         report.Add(
             "warning: users other than its owner may read this file, and the password in it is "
             "only scrambled, not encrypted");
     }
 }
 
+bool IsCredentialLabel(std::string_view label) {
+    return label == "User.......:" || label == kPasswordLabel;
+}
+
+// Where a single-system run takes user and password from when the settings name PRTG, and
+// what a multi-system run, which always reads them from the profile, makes of this one.
+void ReportPrtgCredentials(const std::string& content, const ProfileKey& key,
+                           const ProfileSettings& settings, ReportLines& report) {
+    const PrtgVariables variables = PrtgVariablesFor(settings.credentials);
+    report.Add("user and password: from PRTG's " + std::string(variables.user) + " and " +
+               std::string(variables.password) + " in a single-system run, as Credentials=" +
+               std::string(CredentialSourceWord(settings.credentials)) + " in " +
+               settings.fileName + " selects; a multi-system run takes the profile's");
+    const ProfileReading own = ReadProfileFields(content, ReadPolicy::Lenient, key);
+    for (const ProfileFault& fault : own.faults) {
+        if (IsCredentialLabel(fault.label)) {
+            report.Add(
+                "warning: this profile gives no usable user and password of its own: a "
+                "multi-system run would count its system as failed");
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 ProfileReport ReportProfile(std::string_view path, const platform::FileContent& file,
-                            bool readableByOthers, const ProfileKey& key) {
+                            bool readableByOthers, const ProfileKey& key,
+                            const ProfileSettings& settings) {
     ReportLines report(path);
     const std::string name(platform::FileNameOf(path));
     if (file.status != platform::ReadStatus::Ok) {
@@ -178,16 +210,30 @@ ProfileReport ReportProfile(std::string_view path, const platform::FileContent& 
                    MissingProfile(name).message);
         return {false, report.Take()};
     }
+    const bool fromPrtg =
+        settings.failure.empty() && settings.credentials != CredentialSource::Profile;
+    const ProfileCredentials credentials =
+        fromPrtg ? ProfileCredentials::FromElsewhere : ProfileCredentials::InProfile;
     const Result<SystemProfile> sensorReading =
-        ReadSystemProfile(file.bytes, name, ReadPolicy::Strict, key);
-    const ProfileReading reading = ReadProfileFields(file.bytes, ReadPolicy::Strict, key);
-    report.Add(sensorReading.ok()
-                   ? "the sensor accepts this profile"
-                   : "the sensor refuses this profile: " + sensorReading.fatal().message);
+        ReadSystemProfile(file.bytes, name, ReadPolicy::Strict, key, credentials);
+    const ProfileReading reading =
+        ReadProfileFields(file.bytes, ReadPolicy::Strict, key, credentials);
+    const bool accepted = settings.failure.empty() && sensorReading.ok();
+    if (!settings.failure.empty()) {
+        report.Add("the sensor stops before it reads this profile: " + settings.failure);
+    } else {
+        report.Add(accepted ? "the sensor accepts this profile"
+                            : "the sensor refuses this profile: " + sensorReading.fatal().message);
+    }
+    if (fromPrtg) {
+        ReportPrtgCredentials(file.bytes, key, settings, report);
+    }
     ReportFaults(reading, report);
-    report.Add("password: " + PasswordVerdict(reading, key));
+    if (!fromPrtg || LastLine(reading, kPasswordLabel) != nullptr) {
+        report.Add("password: " + PasswordVerdict(reading, key));
+    }
     ReportWarnings(reading, readableByOthers, report);
-    return {sensorReading.ok(), report.Take()};
+    return {accepted, report.Take()};
 }
 
 }  // namespace trevalunda::tool

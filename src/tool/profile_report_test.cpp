@@ -175,6 +175,40 @@ TEST(ProfileReportTest, WarnsOfWhatTheSensorTakesOtherwiseThanMeant) {
               "password in it is only scrambled, not encrypted\n");
 }
 
+// The report judges the values the sensor reads, which end at a zero byte.
+TEST(ProfileReportTest, ValuesEndAtAZeroByte) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        ProfileValues values;
+        bool accepted;
+        std::string text;
+    } cases[] = {
+        {"destination too short once cut",
+         {.destination = "P\0D"s},
+         false,
+         "in/PRD.P00: the sensor refuses this profile: Error 1003: Invalid Parameter(s) at "
+         "PRD.P00 found...\n"
+         "in/PRD.P00:3: Destination: has 1 character; the sensor needs at least 3 characters "
+         "(Error 1003)\n"
+         "in/PRD.P00: password: well formed, check digit right, length right\n"
+         "in/PRD.P00:3: warning: Destination: holds a zero byte after 1 character; the sensor "
+         "reads the value only up to it\n"},
+        {"user cut",
+         {.user = "mon\0itor"s},
+         true,
+         "in/PRD.P00: the sensor accepts this profile\n"
+         "in/PRD.P00: password: well formed, check digit right, length right\n"
+         "in/PRD.P00:5: warning: User.......: holds a zero byte after 3 characters; the sensor "
+         "reads the value only up to it\n"},
+    };
+    for (const Case& c : cases) {
+        const ProfileReport report = Report(ProfileText(c.values));
+        EXPECT_EQ(report.accepted, c.accepted) << c.name;
+        EXPECT_EQ(report.text, c.text) << c.name;
+    }
+}
+
 TEST(ProfileReportTest, FileThatCannotBeRead) {
     struct Case {
         platform::ReadStatus status;

@@ -13,4 +13,8 @@ namespace trevalunda::tool {
 // same everywhere, so a profile written anywhere can be copied anywhere.
 std::string ProfileText(const SystemProfile& values, std::string_view storedPassword);
 
+// The same text without the "User.......:" and "Password...:" lines, for an installation that
+// takes the user and password from PRTG.
+std::string ProfileTextWithoutCredentials(const SystemProfile& values);
+
 }  // namespace trevalunda::tool

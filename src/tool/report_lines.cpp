@@ -1,5 +1,7 @@
 #include "tool/report_lines.h"
 
+#include "output/form_writer.h"
+
 namespace trevalunda::tool {
 
 void ReportLines::Add(int lineNumber, const std::string& text) {
@@ -7,7 +9,9 @@ void ReportLines::Add(int lineNumber, const std::string& text) {
     if (lineNumber > 0) {
         text_.append(":").append(std::to_string(lineNumber));
     }
-    text_.append(": ").append(text).append("\n");
+    // The texts quote names and lines from outside: a control character among them could
+    // split the line or hide its start.
+    text_.append(": ").append(WithoutControlCharacters(text)).append("\n");
 }
 
 }  // namespace trevalunda::tool

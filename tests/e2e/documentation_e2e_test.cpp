@@ -1,7 +1,9 @@
 // The examples of the documentation are what the programs print. An example is a fenced block
 // after a line "<!-- checked: [Key=Value ...] PROGRAM ARGUMENTS -->": the block is compared
 // byte for byte with the standard output of PROGRAM (trevalunda or trevalunda-profile), run on
-// the example installation of examples/ with the settings given before it.
+// the example installation of examples/ with the settings given before it. A word
+// "prtg_name=value" among them is not a setting but a variable of the run's environment, as
+// PRTG passes the device's credentials.
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@ namespace fs = std::filesystem;
 struct DocumentedExample {
     std::string where;  // file and line, for the failure message
     std::vector<std::string> settings;
+    Environment environment;
     std::string program;
     std::vector<std::string> arguments;
     std::string output;
@@ -70,8 +73,14 @@ std::vector<DocumentedExample> ExamplesOf(const fs::path& file) {
         std::vector<std::string> words =
             SplitCommand(line.substr(kMark.size(), line.rfind(" -->") - kMark.size()));
         std::size_t first = 0;
-        while (first < words.size() && words[first].find('=') != std::string::npos) {
-            example.settings.push_back(words[first++]);
+        for (; first < words.size() && words[first].find('=') != std::string::npos; ++first) {
+            const std::string& word = words[first];
+            if (word.starts_with("prtg_")) {
+                const std::size_t equals = word.find('=');
+                example.environment.emplace_back(word.substr(0, equals), word.substr(equals + 1));
+            } else {
+                example.settings.push_back(word);
+            }
         }
         if (first < words.size()) {
             example.program = words[first++];
@@ -130,7 +139,7 @@ platform::ChildResult RunExample(const DocumentedExample& example) {
     if (example.program == "trevalunda-profile") {
         return installation.RunProfileTool(example.arguments);
     }
-    return installation.Run(example.arguments);
+    return installation.Run(example.arguments, example.environment);
 }
 
 TEST(DocumentationTest, ExamplesAreWhatTheProgramsPrint) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <utility>
 
 #include "platform/process.h"
 
@@ -117,13 +118,22 @@ void Installation::InstallSensor(const fs::path& folder) {
     fs::copy_file(BuildFolder() / name, sensor_, fs::copy_options::overwrite_existing);
 }
 
-platform::ChildResult Installation::Run(const std::vector<std::string>& arguments) const {
-    return RunIn(WorkingFolder(), arguments);
+platform::ChildResult Installation::Run(const std::vector<std::string>& arguments,
+                                        const Environment& environment) const {
+    return RunIn(WorkingFolder(), arguments, environment);
 }
 
 platform::ChildResult Installation::RunIn(const fs::path& workingFolder,
-                                          const std::vector<std::string>& arguments) const {
-    return Start(sensor_, workingFolder, arguments, "");
+                                          const std::vector<std::string>& arguments,
+                                          const Environment& environment) const {
+    platform::ChildRun start;
+    start.environment = environment;
+    return Start(sensor_, workingFolder, arguments, "", std::move(start));
+}
+
+platform::ChildResult Installation::RunStarted(platform::ChildRun start,
+                                               const std::vector<std::string>& arguments) const {
+    return Start(sensor_, WorkingFolder(), arguments, "", std::move(start));
 }
 
 platform::ChildResult Installation::RunProfileTool(const std::vector<std::string>& arguments,
@@ -135,13 +145,12 @@ platform::ChildResult Installation::RunProfileTool(const std::vector<std::string
 
 platform::ChildResult Installation::Start(const fs::path& program, const fs::path& workingFolder,
                                           const std::vector<std::string>& arguments,
-                                          const std::string& input) const {
-    platform::ChildRun run;
+                                          const std::string& input, platform::ChildRun run) const {
     run.program = program.string();
     run.arguments = arguments;
     run.workingFolder = workingFolder.string();
     if (!realDrive_) {
-        run.environment = {{"TREVALUNDA_DRIVE_ROOT", drive_.string()}};
+        run.environment.emplace_back("TREVALUNDA_DRIVE_ROOT", drive_.string());
     }
     run.input = input;
     return platform::RunChildProcess(run);

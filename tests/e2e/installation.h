@@ -3,11 +3,15 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/child_process.h"
 
 namespace trevalunda::testing {
+
+// Variables added to the environment of a run, as PRTG sets them for a sensor.
+using Environment = std::vector<std::pair<std::string, std::string>>;
 
 // A temporary installation for one end-to-end test: a drive (the sensor resolves "C:\", "D:\"
 // and "\..." on it), PRTG's custom-sensor folder on that drive with the built sensor copied
@@ -42,10 +46,17 @@ class Installation {
     std::filesystem::path WorkingFolder() const { return drive_ / "Work"; }
 
     // Runs the installed sensor with the arguments, in the working folder unless told
-    // otherwise.
-    platform::ChildResult Run(const std::vector<std::string>& arguments) const;
+    // otherwise, with the variables added to its environment.
+    platform::ChildResult Run(const std::vector<std::string>& arguments,
+                              const Environment& environment = {}) const;
     platform::ChildResult RunIn(const std::filesystem::path& workingFolder,
-                                const std::vector<std::string>& arguments) const;
+                                const std::vector<std::string>& arguments,
+                                const Environment& environment = {}) const;
+    // Runs the installed sensor in the working folder, started the way the given run says
+    // (where standard output goes, a removed working folder, without privileges, further
+    // environment variables); program, arguments and folder are filled in.
+    platform::ChildResult RunStarted(platform::ChildRun start,
+                                     const std::vector<std::string>& arguments) const;
 
     // Runs the built profile tool in the custom-sensor folder, with the input on its standard
     // input.
@@ -56,7 +67,7 @@ class Installation {
     platform::ChildResult Start(const std::filesystem::path& program,
                                 const std::filesystem::path& workingFolder,
                                 const std::vector<std::string>& arguments,
-                                const std::string& input) const;
+                                const std::string& input, platform::ChildRun run = {}) const;
 
     // The entries of the folders where tests create things on a real drive, as they were
     // before the test: everything else is removed at the end.

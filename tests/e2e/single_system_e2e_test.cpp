@@ -244,7 +244,7 @@ TEST_F(SingleSystemTest, RunLogTracesTheCallsWithoutSecrets) {
 TEST_F(SingleSystemTest, LibraryThatCannotBeUsed) {
     installation_.Settings("RfcLibrary=nowhere" TREVALUNDA_LIBRARY_SUFFIX "\n");
     ExpectFailure({"PRD"}, "Error 1050: RFC library nowhere" TREVALUNDA_LIBRARY_SUFFIX
-                           " cannot be loaded...");
+                           " cannot be loaded (not found)...");
     installation_.Settings(std::string("RfcLibrary=") + TREVALUNDA_FOREIGN_LIBRARY + "\n");
     ExpectFailure({"PRD"}, std::string("Error 1051: Function RfcEnvironment missing in RFC "
                                        "library ") +

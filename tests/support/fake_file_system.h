@@ -12,6 +12,7 @@ class FakeFileSystem final : public platform::FileSystem {
   public:
     void Add(const std::string& path, std::string bytes) { files_[Key(path)] = std::move(bytes); }
     void AddUnreadable(const std::string& path) { unreadable_[Key(path)] = true; }
+    void AddFolder(const std::string& path) { folders_[Key(path)] = true; }
     // Marks a file as one that other users may read.
     void ShareWithOthers(const std::string& path) { shared_[Key(path)] = true; }
     bool Has(const std::string& path) const { return files_.count(Key(path)) != 0; }
@@ -20,6 +21,9 @@ class FakeFileSystem final : public platform::FileSystem {
     platform::FileContent Read(const std::string& path) const override {
         if (unreadable_.count(Key(path)) != 0) {
             return {platform::ReadStatus::Unreadable, {}};
+        }
+        if (folders_.count(Key(path)) != 0) {
+            return {platform::ReadStatus::NotAFile, {}};
         }
         const auto found = files_.find(Key(path));
         if (found == files_.end()) {
@@ -68,6 +72,7 @@ class FakeFileSystem final : public platform::FileSystem {
 
     std::map<std::string, std::string> files_;
     std::map<std::string, bool> unreadable_;
+    std::map<std::string, bool> folders_;
     std::map<std::string, bool> shared_;
 };
 

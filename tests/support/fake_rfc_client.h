@@ -24,6 +24,7 @@ struct FakeSystem {
 struct FakeLandscape {
     std::map<std::string, FakeSystem> systems;  // by destination
     std::vector<std::string> calls;
+    std::vector<LogonData> logons;  // what each logon was given
     std::string finding = " - finding";
     int clientsOpened = 0;
 };
@@ -35,6 +36,7 @@ class FakeRfcClient final : public RfcClient {
 
     Result<LogonOutcome> LogOn(const LogonData& system) override {
         landscape_.calls.push_back("LogOn " + system.destination + " " + system.host);
+        landscape_.logons.push_back(system);
         const auto found = landscape_.systems.find(system.destination);
         if (found == landscape_.systems.end() || !found->second.reachable) {
             return LogonOutcome{false, found == landscape_.systems.end()
