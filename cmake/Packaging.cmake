@@ -15,14 +15,16 @@ if(WIN32)
     set(TREVALUNDA_PACKAGE_PLATFORM windows)
     set(package_generator ZIP)
     set(settings_newlines CRLF)  # for Notepad on older Windows versions
-    set(TREVALUNDA_DEFAULT_RFC_LIBRARY librfc32.dll)
+    set(TREVALUNDA_DEFAULT_RFC_LIBRARIES "librfc32.dll (the classic library) or sapnwrfc.dll")
+    set(TREVALUNDA_EXAMPLE_RFC_LIBRARY "D:\\SAP\\nwrfcsdk\\lib\\sapnwrfc.dll")
     set(TREVALUNDA_LIBRARY_SEARCH
         "in the Windows system folder, never in the working folder or the folders of PATH")
 else()
     string(TOLOWER "${CMAKE_SYSTEM_NAME}" TREVALUNDA_PACKAGE_PLATFORM)
     set(package_generator TGZ)
     set(settings_newlines LF)
-    set(TREVALUNDA_DEFAULT_RFC_LIBRARY librfccm.so)
+    set(TREVALUNDA_DEFAULT_RFC_LIBRARIES "librfccm.so (the classic library) or libsapnwrfc.so")
+    set(TREVALUNDA_EXAMPLE_RFC_LIBRARY "/opt/sap/nwrfcsdk/lib/libsapnwrfc.so")
     set(TREVALUNDA_LIBRARY_SEARCH
         "where the dynamic loader looks (LD_LIBRARY_PATH, the system's library folders)")
 endif()

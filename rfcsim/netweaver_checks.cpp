@@ -47,7 +47,6 @@ void CheckCombination(const LogonParameters& logon) {
             Require(!logon.Has(name), what + "dest together with " + std::string(name));
         }
     } else {
-        Require(logon.Has("ashost"), what + "parameter ashost missing (and no dest)");
         Require(logon.Has("sysnr"), what + "parameter sysnr missing (and no dest)");
         Require(IsTwoDigits(logon.Value("sysnr")),
                 what + "sysnr " + InQuotes(logon.Value("sysnr")) + " is not two digits");

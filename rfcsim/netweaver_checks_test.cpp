@@ -121,8 +121,6 @@ TEST(NetWeaverChecksTest, LogonParametersAsTheSensorMustPassThem) {
          "RfcOpenConnection: dest together with ashost"},
         {"dest with gwhost", LogonWith(testing::DestinationLogon("C11").Set("gwhost", "gw")),
          "RfcOpenConnection: dest together with gwhost"},
-        {"neither dest nor ashost", LogonWith(HostLogon().Remove("ashost")),
-         "RfcOpenConnection: parameter ashost missing"},
         {"no sysnr", LogonWith(HostLogon().Remove("sysnr")),
          "RfcOpenConnection: parameter sysnr missing"},
         {"sysnr of one digit", LogonWith(HostLogon().Set("sysnr", "0")),

@@ -104,6 +104,12 @@ NetWeaverSimulator::LogonOutcome NetWeaverSimulator::Logon(const LogonParameters
         TraceFailure(folder_, nullptr, "no landscape");
         return {0, SystemFailure(nullptr, kNwRfcCommunicationFailure, "no landscape")};
     }
+    if (!logon.Has("dest") && !logon.Has("ashost")) {
+        // A logon that names no server is refused by the library, not by the network.
+        constexpr std::string_view kNoServer = "no application server given (ashost or dest)";
+        TraceFailure(folder_, nullptr, kNoServer);
+        return {0, SystemFailure(nullptr, kNwRfcInvalidParameter, std::string(kNoServer))};
+    }
     const Resolution resolution =
         logon.Has("dest") ? ResolveNetWeaverDestination(*landscape, iniFolder_, logon.Value("dest"))
                           : ResolveByHost(*landscape, logon.Value("ashost"), SystemNumberOf(logon));

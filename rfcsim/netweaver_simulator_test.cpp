@@ -135,6 +135,8 @@ TEST(NetWeaverSimulatorTest, FailedLogonsGiveTheirCodeAndMessage) {
          "partner not reached (host sapprd, system number 1)"},
         {"R/2 system by its gateway host", true, nullptr, HostLogon().Set("ashost", "gw"), 1, 4,
          "partner not reached (host gw, system number 0)"},
+        {"no server at all", true, nullptr, HostLogon().Remove("ashost"), 20, 5,
+         "no application server given (ashost or dest)"},
         {"wrong client", true, nullptr, HostLogon().Set("client", "200"), 2, 3,
          "Client 200 is not available in this system"},
         {"wrong user", true, nullptr, HostLogon().Set("user", "GUEST"), 2, 3,

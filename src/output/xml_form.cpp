@@ -1,7 +1,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output/character_reading.h"
+#include "base/character_reading.h"
 #include "output/form_writer.h"
 
 namespace trevalunda {

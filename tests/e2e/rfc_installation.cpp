@@ -10,16 +10,32 @@ namespace trevalunda::testing {
 
 namespace fs = std::filesystem;
 
-RfcInstallation::RfcInstallation() {
-    fs::copy_file(BuildFolder() / TREVALUNDA_RFCSIM_FILE,
-                  CustomSensorFolder() / TREVALUNDA_RFCSIM_FILE,
-                  fs::copy_options::overwrite_existing);
+std::string StandInFile(RfcKind kind) {
+    return kind == RfcKind::Classic ? TREVALUNDA_RFCSIM_FILE : TREVALUNDA_RFCSIM_NW_FILE;
+}
+
+std::vector<std::string> StandInFiles(RfcKind kind) {
+    std::vector<std::string> files{StandInFile(kind)};
+    if (kind == RfcKind::NetWeaver && !std::string(TREVALUNDA_RFCSIM_NW_COMPANION_FILE).empty()) {
+        files.emplace_back(TREVALUNDA_RFCSIM_NW_COMPANION_FILE);
+    }
+    return files;
+}
+
+std::string KindName(const ::testing::TestParamInfo<RfcKind>& info) {
+    return info.param == RfcKind::Classic ? "Classic" : "NetWeaver";
+}
+
+RfcInstallation::RfcInstallation(RfcKind kind) : kind_(kind) {
+    for (const std::string& file : StandInFiles(kind)) {
+        fs::copy_file(BuildFolder() / file, CustomSensorFolder() / file,
+                      fs::copy_options::overwrite_existing);
+    }
     Settings("");
 }
 
 void RfcInstallation::Settings(const std::string& extraLines) {
-    WriteInSensorFolder("trevalunda.ini",
-                        std::string("RfcLibrary=") + TREVALUNDA_RFCSIM_FILE + "\n" + extraLines);
+    WriteInSensorFolder("trevalunda.ini", "RfcLibrary=" + StandInFile(kind_) + "\n" + extraLines);
 }
 
 void RfcInstallation::Landscape(const std::string& text) {

@@ -1,5 +1,7 @@
-// One scan of one SAP system against the stand-in library rfcsim: the result document in every
+// One scan of one SAP system against the stand-in libraries: the result document in every
 // output mode, every failure with its exact text and exit code, and what reaches the library.
+// What both kinds of RFC library do alike runs against both stand-ins; what only the classic
+// library has (its error handler, "SapRfc." files, the trace-file finding) against rfcsim.
 
 #include <gtest/gtest.h>
 
@@ -12,9 +14,12 @@ const std::string kPrdResult =
     "\n<Prtg>\n\n<Text>(PRD) Oracle-Locks: No_of_Locks=5 </Text>\n\n<Result><Channel>"
     "No_of_Locks</Channel>\n<Value>5</Value></Result>\n\n</Prtg>\n";
 
-class SingleSystemTest : public ::testing::Test {
+// An installation with the profile PRD.P00 and the stand-in of a kind of library.
+class SingleSystemRun {
   protected:
-    SingleSystemTest() { installation_.Profile("PRD.P00"); }
+    explicit SingleSystemRun(RfcKind kind) : installation_(kind) {
+        installation_.Profile("PRD.P00");
+    }
 
     void ExpectFailure(const std::vector<std::string>& arguments, const std::string& message) {
         const platform::ChildResult result = installation_.Run(arguments);
@@ -22,10 +27,28 @@ class SingleSystemTest : public ::testing::Test {
         EXPECT_EQ(result.exitCode, 2);
     }
 
+    // How the journal of the installation's stand-in writes the close of connection 1.
+    std::string CloseOfTheConnection() const {
+        return installation_.Kind() == RfcKind::Classic ? "RfcClose 1" : "RfcCloseConnection 1";
+    }
+
     RfcInstallation installation_;
 };
 
-TEST_F(SingleSystemTest, MeasuresTheLockWaiters) {
+class SingleSystemTest : public SingleSystemRun, public ::testing::TestWithParam<RfcKind> {
+  protected:
+    SingleSystemTest() : SingleSystemRun(GetParam()) {}
+};
+
+INSTANTIATE_TEST_SUITE_P(BothLibraries, SingleSystemTest,
+                         ::testing::Values(RfcKind::Classic, RfcKind::NetWeaver), KindName);
+
+class ClassicSingleSystemTest : public SingleSystemRun, public ::testing::Test {
+  protected:
+    ClassicSingleSystemTest() : SingleSystemRun(RfcKind::Classic) {}
+};
+
+TEST_P(SingleSystemTest, MeasuresTheLockWaiters) {
     installation_.Landscape(SystemSection("PRD"));
     installation_.Write("Work/Dev_Rfc.Trc", "old trace");
     const platform::ChildResult result = installation_.Run({"PRD"});
@@ -34,7 +57,7 @@ TEST_F(SingleSystemTest, MeasuresTheLockWaiters) {
     EXPECT_FALSE(installation_.HasWorking("Dev_Rfc.Trc")) << "removed after success";
 }
 
-TEST_F(SingleSystemTest, ResultInEveryOutputMode) {
+TEST_P(SingleSystemTest, ResultInEveryOutputMode) {
     installation_.Landscape(SystemSection("PRD"));
     installation_.Write("Work/PRD.P00", ProfileText());  // front-end modes read the named folder
     struct Case {
@@ -60,7 +83,7 @@ TEST_F(SingleSystemTest, ResultInEveryOutputMode) {
     }
 }
 
-TEST_F(SingleSystemTest, CountIsGroupedInTheTextOnly) {
+TEST_P(SingleSystemTest, CountIsGroupedInTheTextOnly) {
     installation_.Landscape(SystemSection("PRD", "", 1234));
     EXPECT_EQ(installation_.Run({"PRD"}).output,
               AsStandardOutput(
@@ -68,13 +91,13 @@ TEST_F(SingleSystemTest, CountIsGroupedInTheTextOnly) {
                   "<Channel>No_of_Locks</Channel>\n<Value>1234</Value></Result>\n\n</Prtg>\n"));
 }
 
-TEST_F(SingleSystemTest, FailedLogonDoesNotReadTheTraceFile) {
+TEST_F(ClassicSingleSystemTest, FailedLogonDoesNotReadTheTraceFile) {
     installation_.Landscape(SystemSection("PRD", "Password=other"));
     ExpectFailure({"PRD"}, "Error 1011: RFC-Open for PRD failed !");
     EXPECT_NE(installation_.ReadWorking("Dev_Rfc.Trc"), "") << "the library wrote its trace";
 }
 
-TEST_F(SingleSystemTest, FailedRemoteCallsReportTheTraceFinding) {
+TEST_F(ClassicSingleSystemTest, FailedRemoteCallsReportTheTraceFinding) {
     const std::string arrow = "TraceLine=**** ERROR file opened\nTraceLine=T:00001======> abc\n";
     struct Case {
         std::string faults;
@@ -101,21 +124,21 @@ TEST_F(SingleSystemTest, FailedRemoteCallsReportTheTraceFinding) {
     }
 }
 
-TEST_F(SingleSystemTest, MissingTraceFileIsReported) {
+TEST_F(ClassicSingleSystemTest, MissingTraceFileIsReported) {
     // The library writes its trace in the working folder; a folder in its place cannot be read.
     installation_.Landscape(SystemSection("PRD", "SystemInfoReceiveCode=3\n"));
     std::filesystem::create_directories(installation_.WorkingFolder() / "Dev_Rfc.Trc");
     ExpectFailure({"PRD"}, "Error 1013: Sys-Exception raised ! - Look for Trace-File");
 }
 
-TEST_F(SingleSystemTest, OnlyOracleSystemsAreMeasured) {
+TEST_P(SingleSystemTest, OnlyOracleSystemsAreMeasured) {
     installation_.Landscape(SystemSection("PRD", "DatabaseSystem=MSSQL"));
     ExpectFailure({"PRD"}, "Error 1018: DataBase mismatch !");
     EXPECT_EQ(installation_.Journal().find("S_DB_EXCLUSIVE_LOCK_WAITERS"), std::string::npos);
-    EXPECT_NE(installation_.Journal().find("RfcClose 1"), std::string::npos);
+    EXPECT_NE(installation_.Journal().find(CloseOfTheConnection()), std::string::npos);
 }
 
-TEST_F(SingleSystemTest, LibraryErrorsEndWithItsReport) {
+TEST_F(ClassicSingleSystemTest, LibraryErrorsEndWithItsReport) {
     struct Case {
         std::string faults;
         std::string operation;
@@ -150,7 +173,7 @@ TEST_F(SingleSystemTest, LibraryErrorsEndWithItsReport) {
     }
 }
 
-TEST_F(SingleSystemTest, VerboseRunShowsItsProgress) {
+TEST_P(SingleSystemTest, VerboseRunShowsItsProgress) {
     installation_.Landscape(SystemSection("PRD"));
     const platform::ChildResult result = installation_.Run({"PRD", "CH=1 $x#y"});
     EXPECT_EQ(WithoutTimes(result.output),
@@ -161,7 +184,7 @@ TEST_F(SingleSystemTest, VerboseRunShowsItsProgress) {
     EXPECT_EQ(result.exitCode, 0);
 }
 
-TEST_F(SingleSystemTest, LogonDataReachTheLibraryAsItExpects) {
+TEST_F(ClassicSingleSystemTest, LogonDataReachTheLibraryAsItExpects) {
     installation_.Landscape(SystemSection("PRD") +
                             "[R2S]\nDestination=R2S\nGatewayHost=gwr2\nGatewayService=sapgw00\n"
                             "Client=200\nUser=MONITOR\nPassword=secret\nDatabaseSystem=ORA\n"
@@ -187,23 +210,24 @@ TEST_F(SingleSystemTest, LogonDataReachTheLibraryAsItExpects) {
         << journal;
 }
 
-TEST_F(SingleSystemTest, HostAndSystemNumberOverrides) {
+TEST_P(SingleSystemTest, HostAndSystemNumberOverrides) {
     installation_.Landscape(
         "[QAS]\nDestination=QAS\nHost=sapqas\nSystemNumber=12\nClient=100\n"
         "User=MONITOR\nPassword=secret\nDatabaseSystem=ORACLE\n"
         "HostName=hqas\nLockWaiters=5\n");
     const platform::ChildResult result = installation_.Run({"PRD", "x,host=sapqas,NO=12 y"});
     EXPECT_EQ(result.output, AsStandardOutput(kPrdResult));
-    EXPECT_NE(installation_.Journal().find("host=\"sapqas\" sysnr=12 gwhost=\"gwprd\" "
-                                           "gwservice=\"sapgw00\""),
-              std::string::npos)
-        << installation_.Journal();
+    const std::string logon =
+        installation_.Kind() == RfcKind::Classic
+            ? "host=\"sapqas\" sysnr=12 gwhost=\"gwprd\" gwservice=\"sapgw00\""
+            : "ashost=\"sapqas\" sysnr=\"12\" gwhost=\"gwprd\" gwserv=\"sapgw00\"";
+    EXPECT_NE(installation_.Journal().find(logon), std::string::npos) << installation_.Journal();
     // Empty overrides keep the profile's values.
     installation_.Landscape(SystemSection("PRD"));
     EXPECT_EQ(installation_.Run({"PRD", ",HOST= ,NO="}).output, AsStandardOutput(kPrdResult));
 }
 
-TEST_F(SingleSystemTest, PreparedConfigurationIsInstalledForTheLibrary) {
+TEST_F(ClassicSingleSystemTest, PreparedConfigurationIsInstalledForTheLibrary) {
     installation_.Landscape(SystemSection("PRD"));
     const std::string configuration = "DEST=PRD\r\nTYPE=A\r\nASHOST=sapprd\r\nSYSNR=00\r\n";
     installation_.Write("Work/SapRfc.PRD", configuration);
@@ -217,7 +241,7 @@ TEST_F(SingleSystemTest, PreparedConfigurationIsInstalledForTheLibrary) {
         << installation_.Journal();
 }
 
-TEST_F(SingleSystemTest, UnwritableLibraryConfigurationFailsTheLogon) {
+TEST_F(ClassicSingleSystemTest, UnwritableLibraryConfigurationFailsTheLogon) {
     installation_.Landscape(SystemSection("PRD"));
     installation_.Write("Work/SapRfc.PRD", "DEST=PRD\n");
     std::filesystem::create_directories(installation_.WorkingFolder() / "SapRfc.ini");
@@ -229,7 +253,7 @@ TEST_F(SingleSystemTest, UnwritableLibraryConfigurationFailsTheLogon) {
     EXPECT_EQ(installation_.Journal().find("RfcOpen"), std::string::npos);
 }
 
-TEST_F(SingleSystemTest, RunLogTracesTheCallsWithoutSecrets) {
+TEST_P(SingleSystemTest, RunLogTracesTheCallsWithoutSecrets) {
     installation_.Landscape(SystemSection("PRD"));
     EXPECT_EQ(installation_.Run({"PRD", "x,syslog"}).exitCode, 0);
     const std::string log = installation_.ReadWorking("trevalunda.log");
@@ -241,7 +265,7 @@ TEST_F(SingleSystemTest, RunLogTracesTheCallsWithoutSecrets) {
     EXPECT_EQ(log.find("secret"), std::string::npos);
 }
 
-TEST_F(SingleSystemTest, LibraryThatCannotBeUsed) {
+TEST_F(ClassicSingleSystemTest, LibraryThatCannotBeUsed) {
     installation_.Settings("RfcLibrary=nowhere" TREVALUNDA_LIBRARY_SUFFIX "\n");
     ExpectFailure({"PRD"}, "Error 1050: RFC library nowhere" TREVALUNDA_LIBRARY_SUFFIX
                            " cannot be loaded (not found)...");

@@ -75,7 +75,10 @@ LogonParameters ParametersFor(const LogonData& system, bool destinationConfigure
     parameters.Add(u"passwd", system.password);
     parameters.Add(u"lang", system.language);
     if (!destinationConfigured) {
-        parameters.Add(u"ashost", system.host);
+        // A profile without a host names no server: the library refuses that logon itself.
+        if (!system.host.empty()) {
+            parameters.Add(u"ashost", system.host);
+        }
         parameters.Add(u"sysnr", TwoDigitSystemNumber(system.systemNumber));
         if (!system.gatewayHost.empty()) {
             parameters.Add(u"gwhost", system.gatewayHost);
@@ -205,8 +208,9 @@ Result<LogonOutcome> NetWeaverRfcClient::LogOn(const LogonData& system) {
     const std::optional<std::string>& configuration = Configuration();
     const bool destinationConfigured =
         configuration && ConfigurationDefines(*configuration, system.destination);
-    const std::vector<NwRfcConnectionParameter> parameters =
-        ParametersFor(system, destinationConfigured).Records();
+    // The texts must live until the library has read them.
+    const LogonParameters texts = ParametersFor(system, destinationConfigured);
+    const std::vector<NwRfcConnectionParameter> parameters = texts.Records();
     NwRfcErrorInfo info{};
     connection_ = functions_.RfcOpenConnection(parameters.data(),
                                                static_cast<unsigned>(parameters.size()), &info);

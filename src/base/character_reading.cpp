@@ -1,4 +1,4 @@
-#include "output/character_reading.h"
+#include "base/character_reading.h"
 
 #include <array>
 
