@@ -12,13 +12,20 @@ namespace {
 
 using trevalunda::rfcsim::NetWeaverSimulator;
 
+// A C library keeps its connections between calls; this is that state. It lives until the
+// library is unloaded, unless a call still waits at a hang in another thread then (the process
+// ends while the sensor's deadline answers): it is left alone in that case.
+NetWeaverSimulator*& SimulatorSlot() {
+    static NetWeaverSimulator* simulator = nullptr;
+    return simulator;
+}
+
 NetWeaverSimulator& TheSimulator() {
-    // A C library keeps its connections between calls; this is that state. It is never
-    // destroyed: a call may still wait at a hang in another thread while the process ends.
-    static NetWeaverSimulator* simulator = [] {
+    NetWeaverSimulator*& simulator = SimulatorSlot();
+    if (simulator == nullptr) {
         trevalunda::rfcsim::UseCompanion();
-        return new NetWeaverSimulator(std::filesystem::path());
-    }();
+        simulator = new NetWeaverSimulator(std::filesystem::path());
+    }
     return *simulator;
 }
 
@@ -28,7 +35,13 @@ struct UnloadCheck {
     UnloadCheck() = default;
     UnloadCheck(const UnloadCheck&) = delete;
     UnloadCheck& operator=(const UnloadCheck&) = delete;
-    ~UnloadCheck() { TheSimulator().CheckAllReleasedAtUnload(); }
+    ~UnloadCheck() {
+        NetWeaverSimulator*& simulator = SimulatorSlot();
+        if (simulator != nullptr && simulator->CheckAllReleasedAtUnload()) {
+            delete simulator;
+            simulator = nullptr;
+        }
+    }
 };
 
 const UnloadCheck unloadCheck;

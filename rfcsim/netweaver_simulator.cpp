@@ -82,11 +82,13 @@ void NetWeaverSimulator::CheckAllReleased(std::string_view occasion) {
     }
 }
 
-void NetWeaverSimulator::CheckAllReleasedAtUnload() {
+bool NetWeaverSimulator::CheckAllReleasedAtUnload() {
     const std::unique_lock<std::mutex> guard(lock_, std::try_to_lock);
-    if (guard.owns_lock() && !waiting_) {
-        CheckAllReleased("unloading the library");
+    if (!guard.owns_lock() || waiting_) {
+        return false;
     }
+    CheckAllReleased("unloading the library");
+    return true;
 }
 
 bool NetWeaverSimulator::Waiting() {

@@ -58,8 +58,9 @@ class NetWeaverSimulator {
     // the occasion otherwise. RfcOpenConnection checks this before each logon.
     void CheckAllReleased(std::string_view occasion);
     // The same check when the library is unloaded, unless a call is still under way (waiting
-    // at a hang, or running in another thread): the process then ends without it.
-    void CheckAllReleasedAtUnload();
+    // at a hang, or running in another thread): the process then ends without it. True when
+    // no call was under way.
+    bool CheckAllReleasedAtUnload();
 
     // Whether a call waits at a hang right now.
     bool Waiting();

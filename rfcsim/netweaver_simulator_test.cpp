@@ -334,7 +334,7 @@ TEST(NetWeaverSimulatorTest, CancelEndsAHangingInvoke) {
     while (!t.sim.Waiting()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    t.sim.CheckAllReleasedAtUnload();  // a call under way: no check, no abort
+    EXPECT_FALSE(t.sim.CheckAllReleasedAtUnload()) << "a call under way: no check, no abort";
     NwRfcErrorInfo cancelError{};
     EXPECT_EQ(t.sim.RfcCancel(connection, &cancelError), kNwRfcOk);
     call.join();

@@ -53,9 +53,9 @@ Status SetTimeout(std::string_view value, const SettingLine& where,
     constexpr int kLongest = 3600;
     int seconds = 0;
     bool valid = !value.empty() && value.size() <= 4;
-    for (const char c : value) {
-        valid = valid && c >= '0' && c <= '9';
-        seconds = seconds * 10 + (c - '0');
+    for (std::size_t i = 0; valid && i < value.size(); ++i) {
+        valid = value[i] >= '0' && value[i] <= '9';
+        seconds = seconds * 10 + (value[i] - '0');
     }
     if (!valid || seconds > kLongest) {
         return Fatal{"Error 1043: Invalid Timeout " + std::string(value) +
