@@ -342,19 +342,6 @@ std::string LocalTimeOfDay() {
     return text;
 }
 
-bool WriteStandardOutput(std::string_view text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-}
-
-bool FlushStandardOutput() {
-    return std::fflush(stdout) == 0;
-}
-
-void EndProcess(int exitCode) {
-    const bool delivered = std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
-    std::_Exit(delivered ? exitCode : 2);
-}
-
 bool UsesWindowsLibraries() {
     return false;
 }
