@@ -53,12 +53,16 @@ class NativeFileSystemPosixTest : public ::testing::Test {
     std::unique_ptr<FileSystem> files_ = MakeNativeFileSystem();
 };
 
-TEST_F(NativeFileSystemPosixTest, ReplaceAndCopyNeverWriteThroughTheName) {
+TEST_F(NativeFileSystemPosixTest, ReplaceCopyAndPrivateWritesNeverWriteThroughTheName) {
     folder_.Write("source", "[PRD]\n");
     const std::function<bool(FileSystem&, const std::string&)> writes[] = {
         [](FileSystem& f, const std::string& to) { return f.Replace(to, "[PRD]\n"); },
         [this](FileSystem& f, const std::string& to) {
             return f.Copy((folder_.Path() / "source").string(), to);
+        },
+        // The profile tool's replacing of a profile that holds a stored password.
+        [](FileSystem& f, const std::string& to) {
+            return f.WritePrivate(to, "[PRD]\n", true) == WriteStatus::Written;
         },
     };
     for (const auto& write : writes) {

@@ -188,12 +188,17 @@ class PosixFileSystem final : public FileSystem {
 
     WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
                              bool mayReplace) override {
-        const int flags = O_WRONLY | O_CREAT | (mayReplace ? O_TRUNC : O_EXCL);
-        FileDescriptor file(NativePath(path), flags, S_IRUSR | S_IWUSR);
+        // A file to replace is removed first, never written through (it may be a link); the
+        // new file is created by this call alone, private from the start.
+        const std::string native = NativePath(path);
+        if (mayReplace && ::unlink(native.c_str()) != 0 && errno != ENOENT) {
+            return WriteStatus::Failed;
+        }
+        FileDescriptor file(native, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, S_IRUSR | S_IWUSR);
         if (!file.IsOpen()) {
             return errno == EEXIST ? WriteStatus::Exists : WriteStatus::Failed;
         }
-        // A replaced file keeps its mode on open; it is made private before the secret goes in.
+        // The process's umask may not take bits away from 600; it never adds any.
         const bool written =
             ::fchmod(file.Get(), S_IRUSR | S_IWUSR) == 0 && WriteAll(file.Get(), bytes);
         return file.Close() && written ? WriteStatus::Written : WriteStatus::Failed;

@@ -98,19 +98,22 @@ FileContent ReadWholeFile(const std::string& path) {
     return {ReadStatus::Ok, std::move(bytes)};
 }
 
-// Whatever has the name (a file, a link: any reparse point) is removed first, and the new
-// file is created where nothing may exist any more, so that the write never reaches another
-// file.
-bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+// Removes whatever has the name (a file, a link: any reparse point), so that a file created
+// afterwards where nothing may exist any more is never another file reached through a link.
+bool RemoveWhateverHasTheName(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-        const bool removed = folder ? link && ::RemoveDirectoryA(path.c_str()) != 0
-                                    : ::DeleteFileA(path.c_str()) != 0;
-        if (!removed) {
-            return false;
-        }
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return true;
+    }
+    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    return folder ? link && ::RemoveDirectoryA(path.c_str()) != 0
+                  : ::DeleteFileA(path.c_str()) != 0;
+}
+
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+    if (!RemoveWhateverHasTheName(path)) {
+        return false;
     }
     Handle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
@@ -165,9 +168,11 @@ class WindowsFileSystem final : public FileSystem {
 
     WriteStatus WritePrivate(const std::string& path, std::string_view bytes,
                              bool mayReplace) override {
-        Handle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                                  mayReplace ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
+        if (mayReplace && !RemoveWhateverHasTheName(path)) {
+            return WriteStatus::Failed;
+        }
+        Handle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         if (!file.IsOpen()) {
             const DWORD error = ::GetLastError();
             return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS
