@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "base/text.h"
 #include "platform/file_system.h"
@@ -37,8 +38,30 @@ bool NamesFolder(std::string_view line) {
            (line.size() >= 2 && line[1] == ':');
 }
 
-std::optional<std::string> Open(const platform::FileSystem& files, const std::string& path) {
+void Note(SearchTrail* trail, const std::string& path, std::string finding) {
+    if (trail != nullptr) {
+        trail->push_back({path, std::move(finding)});
+    }
+}
+
+std::string_view ReadFinding(platform::ReadStatus status) {
+    switch (status) {
+        case platform::ReadStatus::Ok:
+            return "found";
+        case platform::ReadStatus::Unreadable:
+            return "there, but it cannot be read";
+        case platform::ReadStatus::NotAFile:
+            return "not a file";
+        case platform::ReadStatus::Missing:
+            break;
+    }
+    return "not there";
+}
+
+std::optional<std::string> Open(const platform::FileSystem& files, const std::string& path,
+                                SearchTrail* trail) {
     platform::FileContent file = files.Read(path);
+    Note(trail, path, std::string(ReadFinding(file.status)));
     if (file.status != platform::ReadStatus::Ok) {
         return std::nullopt;
     }
@@ -48,37 +71,42 @@ std::optional<std::string> Open(const platform::FileSystem& files, const std::st
 // Searches PRTG's custom-sensor folder: the folder named in the pointer file (or PRTG's
 // sub-folders below it), else the working folder, else the three default folders.
 Result<ProfileLocation> SearchCustomSensorFolder(const std::string& name,
-                                                 const platform::FileSystem& files) {
+                                                 const platform::FileSystem& files,
+                                                 SearchTrail* trail) {
     ProfileLocation found;
     const platform::FileContent pointer = files.Read(std::string(kPointerFile));
     if (pointer.status == platform::ReadStatus::Ok) {
         std::string folder = PointerFileFolder(pointer.bytes);
+        Note(trail, std::string(kPointerFile), "names the folder " + folder);
         for (std::string_view subFolder : {kPrtgSubFolder, kCustomSensorSubFolder}) {
-            if (files.CanOpenForReading(folder + std::string(subFolder) + name)) {
+            const std::string below = folder + std::string(subFolder) + name;
+            const bool there = files.CanOpenForReading(below);
+            Note(trail, below, there ? "found" : "not there");
+            if (there) {
                 folder += subFolder;
             }
         }
-        auto content = Open(files, folder + name);
+        auto content = Open(files, folder + name, trail);
         if (!content) {
             return MissingProfile(name);
         }
         found.InstallationFolder = folder;
         found.content = std::move(*content);
-    } else if (auto content = Open(files, name)) {
-        found.content = std::move(*content);
     } else {
-        bool opened = false;
+        Note(trail, std::string(kPointerFile),
+             std::string(ReadFinding(pointer.status)) + ", so the working folder is next");
+        if (auto content = Open(files, name, trail)) {
+            found.content = std::move(*content);
+            return found;
+        }
         for (std::string_view folder : kDefaultFolders) {
-            if (auto inFolder = Open(files, std::string(folder) + name)) {
+            if (auto inFolder = Open(files, std::string(folder) + name, trail)) {
                 found.InstallationFolder = folder;
                 found.content = std::move(*inFolder);
-                opened = true;
-                break;
+                return found;
             }
         }
-        if (!opened) {
-            return MissingProfile(name);
-        }
+        return MissingProfile(name);
     }
     return found;
 }
@@ -145,23 +173,25 @@ LocatePolicy LocatePolicyFor(OutputMode mode, bool noSearchRequested) {
 }
 
 Result<ProfileLocation> LocateProfile(const ProfileNaming& naming, LocatePolicy policy,
-                                      const platform::FileSystem& files) {
+                                      const platform::FileSystem& files, SearchTrail* trail) {
     Result<ProfileLocation> located = ProfileLocation{};
     if (policy == LocatePolicy::FolderFromName) {
         ProfileLocation location;
         location.InstallationFolder = naming.folderFromName;
-        auto content = Open(files, naming.folderFromName + naming.ProfileName);
+        auto content = Open(files, naming.folderFromName + naming.ProfileName, trail);
         if (!content) {
             return MissingProfile(naming.folderFromName + naming.ProfileName);
         }
         location.content = std::move(*content);
         located = std::move(location);
     } else {
-        located = SearchCustomSensorFolder(naming.ProfileName, files);
+        located = SearchCustomSensorFolder(naming.ProfileName, files, trail);
         if (!located.ok()) {
             return located;
         }
         if (!IsCustomSensorFolder(located.value().InstallationFolder)) {
+            Note(trail, located.value().InstallationFolder + naming.ProfileName,
+                 "refused: a profile must lie in a folder whose name ends in ExeXml");
             return Fatal{"Sorry, invalid Path-Usage..."};
         }
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/output_mode.h"
 #include "base/result.h"
@@ -48,8 +49,18 @@ std::string PointerFileFolder(std::string_view bytes);
 // The failure for a profile that cannot be found or opened, quoting its name or path.
 Fatal MissingProfile(std::string_view quoted);
 
-// Finds and opens the named profile. A failure is the error that ends the run.
+// One place where the profile search looked, and what it found there ("not there", "found",
+// ...), in the order of the search: for a person who wants to know why a profile is missing.
+struct SearchedPlace {
+    std::string path;
+    std::string finding;
+};
+using SearchTrail = std::vector<SearchedPlace>;
+
+// Finds and opens the named profile. A failure is the error that ends the run. With a trail,
+// every place looked at is noted in it; the search itself is the same.
 Result<ProfileLocation> LocateProfile(const ProfileNaming& naming, LocatePolicy policy,
-                                      const platform::FileSystem& files);
+                                      const platform::FileSystem& files,
+                                      SearchTrail* trail = nullptr);
 
 }  // namespace trevalunda

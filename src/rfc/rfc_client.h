@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/result.h"
 
@@ -52,6 +53,12 @@ struct LockWaitersOutcome {
     std::uint32_t count = 0;  // one per exclusive lock waiter
 };
 
+// The two kinds of RFC library the sensor serves.
+enum class RfcLibraryKind { Classic, NetWeaver };
+
+// "the classic RFC library", "SAP's NetWeaver RFC library".
+std::string_view RfcLibraryKindWords(RfcLibraryKind kind);
+
 // The sensor's one door to an RFC library, in the sensor's own terms. Each kind of library
 // is one implementation. At most one connection is open at a time.
 //
@@ -81,6 +88,21 @@ class RfcClient {
     // The library's own report of a library error, printed before the run ends with exit
     // code 1.
     virtual void PrintErrorReport(platform::OutputSink& out, std::string_view operation) = 0;
+
+    // The kind of library behind the client.
+    virtual RfcLibraryKind Kind() const = 0;
+
+    // What the library tells about the last failed logon or remote step, in its own words, for
+    // a person who looks into the failure: its error record or error info and what its trace
+    // file says. Asking changes nothing that the run's outputs show.
+    virtual std::string DescribeLastFailure() = 0;
+
+    // The library's name as the messages quote it ("librfc32.dll"); set by whoever opened it.
+    const std::string& LibraryName() const { return libraryName_; }
+    void SetLibraryName(std::string name) { libraryName_ = std::move(name); }
+
+  private:
+    std::string libraryName_;
 };
 
 }  // namespace trevalunda

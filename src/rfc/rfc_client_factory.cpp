@@ -16,6 +16,11 @@ Fatal MissingFunction(std::string_view function, std::string_view library) {
 
 }  // namespace
 
+std::string_view RfcLibraryKindWords(RfcLibraryKind kind) {
+    return kind == RfcLibraryKind::Classic ? "the classic RFC library"
+                                           : "SAP's NetWeaver RFC library";
+}
+
 Result<std::unique_ptr<RfcClient>> OpenRfcClient(const std::string& libraryName,
                                                  const std::string& executablePath,
                                                  const RfcClientServices& services) {
@@ -30,15 +35,19 @@ Result<std::unique_ptr<RfcClient>> OpenRfcClient(const std::string& libraryName,
         if (const char* missing = ResolveNetWeaverFunctions(*library.library, functions)) {
             return MissingFunction(missing, library.name);
         }
-        return std::unique_ptr<RfcClient>(std::make_unique<NetWeaverRfcClient>(
-            std::move(library.library), functions, services, executablePath));
+        std::unique_ptr<RfcClient> client = std::make_unique<NetWeaverRfcClient>(
+            std::move(library.library), functions, services, executablePath);
+        client->SetLibraryName(library.name);
+        return client;
     }
     RfcFunctions functions;
     if (const char* missing = ResolveClassicFunctions(*library.library, functions)) {
         return MissingFunction(missing, library.name);
     }
-    return std::unique_ptr<RfcClient>(
-        std::make_unique<ClassicRfcClient>(std::move(library.library), functions, services));
+    std::unique_ptr<RfcClient> client =
+        std::make_unique<ClassicRfcClient>(std::move(library.library), functions, services);
+    client->SetLibraryName(library.name);
+    return client;
 }
 
 }  // namespace trevalunda

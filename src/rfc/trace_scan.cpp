@@ -29,18 +29,34 @@ void ApplyChunk(const std::string& chunk, std::string& message) {
     platform::StripLineEnd(message);
 }
 
+// The last error message of the trace file; empty when it holds none.
+std::string LastTraceMessage(const std::string& traceFile) {
+    std::string message;
+    platform::TextReader reader(traceFile);
+    while (auto chunk = reader.Read(kChunkRead)) {
+        ApplyChunk(*chunk, message);
+    }
+    return message;
+}
+
 }  // namespace
 
 std::string TraceFinding(const std::optional<std::string>& traceFile) {
     if (!traceFile) {
         return " - Look for Trace-File";
     }
-    std::string message;
-    platform::TextReader reader(*traceFile);
-    while (auto chunk = reader.Read(kChunkRead)) {
-        ApplyChunk(*chunk, message);
-    }
+    const std::string message = LastTraceMessage(*traceFile);
     return message.empty() ? " - Please Check Trace-File !" : " - " + message;
+}
+
+std::string DescribeRfcTrace(const platform::FileSystem& files) {
+    const std::string name(kRfcTraceFile);
+    platform::FileContent trace = files.Read(name);
+    if (trace.status != platform::ReadStatus::Ok) {
+        return name + ": not in the working folder";
+    }
+    const std::string message = LastTraceMessage(trace.bytes);
+    return name + ": " + (message.empty() ? "no error message in it" : message);
 }
 
 std::string ScanRfcTrace(const platform::FileSystem& files) {

@@ -18,6 +18,10 @@ inline constexpr std::string_view kRfcTraceFile = "Dev_Rfc.Trc";
 // cannot be read (nothing given).
 std::string TraceFinding(const std::optional<std::string>& traceFile);
 
+// What "Dev_Rfc.Trc" in the working folder says, in words: "Dev_Rfc.Trc: " and its last error
+// message, or that it holds none or is not there.
+std::string DescribeRfcTrace(const platform::FileSystem& files);
+
 // Reads "Dev_Rfc.Trc" in the working folder and gives its finding.
 std::string ScanRfcTrace(const platform::FileSystem& files);
 

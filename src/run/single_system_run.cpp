@@ -48,8 +48,8 @@ Result<std::uint32_t> CountOf(RunRecords& records, const SystemProfile& profile,
     return measured.count;
 }
 
-// The located profile; when the installation takes the credentials from PRTG, with PRTG's user
-// and password in place of any that the profile gives.
+}  // namespace
+
 Result<SystemProfile> ReadProfileOfTheRun(const RunRecords& records, const RunServices& services) {
     const CredentialSource source = records.settings.credentials;
     const ProfileCredentials credentials = source == CredentialSource::Profile
@@ -69,8 +69,6 @@ Result<SystemProfile> ReadProfileOfTheRun(const RunRecords& records, const RunSe
     read.value().Password = std::move(prtg.value().password);
     return read;
 }
-
-}  // namespace
 
 Result<ExitCode> SingleSystemRun(RunRecords& records, RunServices& services) {
     RunContext& run = records.context;

@@ -45,10 +45,12 @@ std::string ToolHelp() {
            "  new      write a new system profile\n"
            "  check    report everything the sensor would refuse in system profiles\n"
            "  listing  show what a multi-system run reads from a sensor listing\n"
+           "  diagnose run the sensor for one system step by step and say what went wrong\n"
            "\n"
            "trevalunda-profile COMMAND --help describes a command;\n"
            "trevalunda-profile --version prints the version.\n"
-           "Exit codes: 0 done, 1 check or listing found a file that the sensor refuses,\n"
+           "Exit codes: 0 done, 1 check or listing found a file that the sensor refuses\n"
+           "or diagnose found the scan failing,\n"
            "2 the command failed (its message says why).\n";
 }
 
@@ -112,6 +114,26 @@ std::string CheckHelp() {
            "password, and check says that the sensor takes them from PRTG.\n"
            "\n"
            "Exit code 0 when the sensor accepts every FILE, 1 when it refuses one.\n";
+}
+
+std::string DiagnoseHelp() {
+    return "Usage: trevalunda-profile diagnose PROFILE [PARAMETERS]\n"
+           "\n"
+           "Runs the sensor beside the tool (trevalunda in the tool's folder) for one system,\n"
+           "with the arguments that PRTG passes to it, in the current folder as its working\n"
+           "folder. The sensor's own code runs step by step and each step gets a line: the\n"
+           "settings file, every place the profile search looked and what it found there,\n"
+           "the profile's fields as the sensor reads them (the password only as set or not\n"
+           "set), the logon data, the RFC library and its kind or why it cannot be loaded,\n"
+           "the logon with the library's own reason when it fails, the reached system's\n"
+           "database and host, and the lock-waiter count. Then the files that the run\n"
+           "changed (the sensor's only: \"SapRfc.ini\", its log with ,SYSLOG, the removed\n"
+           "\"Dev_Rfc.Trc\"; the library writes its trace file itself), the sensor's exit\n"
+           "code and the exact document it prints, and at the end what to do.\n"
+           "\n"
+           "A listing (GLOBAL, ITEM=) is refused: diagnose one of its systems by its profile.\n"
+           "\n"
+           "Exit code 0 when the scan succeeds, 1 when it fails, 2 for a wrong use.\n";
 }
 
 std::string ListingHelp() {

@@ -10,5 +10,6 @@ std::string EncodeHelp();
 std::string NewHelp();
 std::string CheckHelp();
 std::string ListingHelp();
+std::string DiagnoseHelp();
 
 }  // namespace trevalunda::tool

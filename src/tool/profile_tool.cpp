@@ -2,6 +2,7 @@
 
 #include "output/version_line.h"
 #include "tool/check_command.h"
+#include "tool/diagnose_command.h"
 #include "tool/encode_command.h"
 #include "tool/help_text.h"
 #include "tool/listing_command.h"
@@ -35,6 +36,9 @@ ToolExit RunProfileTool(const std::vector<std::string>& arguments, ToolServices&
     }
     if (command == "listing") {
         return RunListing(rest, services);
+    }
+    if (command == "diagnose") {
+        return RunDiagnose(rest, services);
     }
     WriteMessage(services, "unknown command " + command + " (see trevalunda-profile --help)");
     return ToolExit::Failure;

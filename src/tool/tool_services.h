@@ -7,12 +7,14 @@
 #include <string>
 
 #include "config/profile_password.h"
+#include "run/sensor_run.h"
 
 namespace trevalunda {
 
 namespace platform {
 class FileSystem;
-}
+class OutputSink;
+}  // namespace platform
 
 namespace tool {
 
@@ -32,6 +34,9 @@ struct ToolServices {
     std::ostream& out;     // results
     std::ostream& err;     // messages and prompts
     ProfileKey key;
+    // The services of a sensor run on this machine over the given files and output, for the
+    // diagnose command; their executable path is the profile tool's own.
+    std::function<RunServices(platform::FileSystem&, platform::OutputSink&)> sensorServices = {};
 };
 
 // Writes the message as one line to the message stream, after "trevalunda-profile: ".

@@ -26,6 +26,8 @@ struct FakeLandscape {
     std::vector<std::string> calls;
     std::vector<LogonData> logons;  // what each logon was given
     std::string finding = " - finding";
+    std::string failureDescription = "error record: message the library's reason";
+    RfcLibraryKind kind = RfcLibraryKind::Classic;
     int clientsOpened = 0;
 };
 
@@ -73,6 +75,11 @@ class FakeRfcClient final : public RfcClient {
     void PrintErrorReport(platform::OutputSink& out, std::string_view operation) override {
         landscape_.calls.push_back("PrintErrorReport");
         out.Write("RFC error\noperation/code  : " + std::string(operation) + "\n");
+    }
+    RfcLibraryKind Kind() const override { return landscape_.kind; }
+    std::string DescribeLastFailure() override {
+        landscape_.calls.push_back("DescribeLastFailure");
+        return landscape_.failureDescription;
     }
 
   private:

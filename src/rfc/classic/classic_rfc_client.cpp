@@ -110,6 +110,10 @@ std::string ClassicRfcClient::FailureFinding() {
     return ScanRfcTrace(services_.files);
 }
 
+std::string ClassicRfcClient::DescribeLastFailure() {
+    return DescribeRfcLastError(functions_) + "; " + DescribeRfcTrace(services_.files);
+}
+
 void ClassicRfcClient::PrintErrorReport(platform::OutputSink& out, std::string_view operation) {
     PrintRfcErrorReport(out, functions_, operation);
 }

@@ -25,6 +25,8 @@ class ClassicRfcClient final : public RfcClient {
     void Close() override;
     std::string FailureFinding() override;
     void PrintErrorReport(platform::OutputSink& out, std::string_view operation) override;
+    RfcLibraryKind Kind() const override { return RfcLibraryKind::Classic; }
+    std::string DescribeLastFailure() override;
 
   private:
     std::unique_ptr<platform::SharedLibrary> library_;

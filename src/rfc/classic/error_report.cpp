@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "output/console_lines.h"
 #include "platform/output_sink.h"
@@ -54,6 +55,25 @@ void PrintRfcErrorReport(platform::OutputSink& out, const RfcFunctions& function
     out.Write("* Programm aborted...\n");
     out.Write("* Error at EoXput-File...\n");
     out.Flush();
+}
+
+std::string DescribeRfcLastError(const RfcFunctions& functions) {
+    RfcErrorRecord record;
+    std::memset(&record, 0, sizeof record);
+    functions.RfcLastError(&record);
+    const std::pair<std::string_view, std::string_view> fields[] = {
+        {"key", FieldText(record.key)},
+        {"status", FieldText(record.status)},
+        {"message", FieldText(record.message)},
+        {"internal status", FieldText(record.internalStatus)},
+    };
+    std::string text;
+    for (const auto& [name, value] : fields) {
+        if (!value.empty()) {
+            text.append(text.empty() ? "" : ", ").append(name).append(" ").append(value);
+        }
+    }
+    return text.empty() ? "the error record is empty" : "error record: " + text;
 }
 
 RfcErrorHandler InstallRfcErrorHandler(platform::OutputSink& out, const RfcFunctions& functions) {

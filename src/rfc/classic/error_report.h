@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace trevalunda {
@@ -14,6 +15,10 @@ struct RfcFunctions;
 // the process with exit code 1 afterwards.
 void PrintRfcErrorReport(platform::OutputSink& out, const RfcFunctions& functions,
                          std::string_view operation);
+
+// The library's last error record in words: "error record: key ..., status ..., message ...,
+// internal status ...", naming only the fields that hold text.
+std::string DescribeRfcLastError(const RfcFunctions& functions);
 
 // Registers the output and the library for the error handler and returns the handler to give
 // the library with RfcEnvironment. The handler prints the report and ends the process with

@@ -195,6 +195,7 @@ const std::optional<std::string>& NetWeaverRfcClient::Configuration() {
 
 int NetWeaverRfcClient::Failed(const NwRfcErrorInfo& info) {
     lastMessage_ = NetWeaverMessage(info);
+    lastKey_ = TextFromUtf16(FieldText(info.key));
     return info.code != kNwRfcOk ? info.code : kNwRfcUnknownError;
 }
 
@@ -202,6 +203,7 @@ Result<LogonOutcome> NetWeaverRfcClient::LogOn(const LogonData& system) {
     Close();
     if (system.mode == "R/2") {
         lastMessage_ = "R/2 systems need the classic RFC library";
+        lastKey_.clear();
         services_.log.WriteTraceLine(0, "RfcOpen called", "");
         return LogonOutcome{false, lastMessage_};
     }
@@ -267,6 +269,17 @@ void NetWeaverRfcClient::Close() {
 
 std::string NetWeaverRfcClient::FailureFinding() {
     return lastMessage_.empty() ? ScanRfcTrace(services_.files) : " - " + lastMessage_;
+}
+
+std::string NetWeaverRfcClient::DescribeLastFailure() {
+    if (lastMessage_.empty() && lastKey_.empty()) {
+        return "the error info gives no message; " + DescribeRfcTrace(services_.files);
+    }
+    std::string text = "error info: " + (lastMessage_.empty() ? "no message" : lastMessage_);
+    if (!lastKey_.empty()) {
+        text += " (key " + lastKey_ + ")";
+    }
+    return text;
 }
 
 void NetWeaverRfcClient::PrintErrorReport(platform::OutputSink& out, std::string_view operation) {

@@ -28,6 +28,8 @@ class NetWeaverRfcClient final : public RfcClient {
     void Close() override;
     std::string FailureFinding() override;
     void PrintErrorReport(platform::OutputSink& out, std::string_view operation) override;
+    RfcLibraryKind Kind() const override { return RfcLibraryKind::NetWeaver; }
+    std::string DescribeLastFailure() override;
 
   private:
     class RemoteCall;
@@ -47,6 +49,7 @@ class NetWeaverRfcClient final : public RfcClient {
     NwRfcConnectionHandle connection_ = nullptr;
     std::uint32_t connectionNumber_ = 0;  // counts the connections, for the call trace
     std::string lastMessage_;             // the library's message of the last failure
+    std::string lastKey_;                 // the key of the last failure's error info
 };
 
 // The sensor's message for a failed remote step of the NetWeaver library: an ABAP exception
