@@ -52,6 +52,12 @@ class DiagnoseReport {
     std::string remedy_;
 };
 
+// A fixed-width field of the system's answer without its padding blanks.
+std::string WithoutPadding(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 // A path as the report shows it: one without a folder lies in the working folder.
 std::string Shown(const std::string& path) {
     return platform::FolderOf(path).empty() ? path + " in the working folder" : path;
@@ -178,7 +184,8 @@ void ReportRfcSteps(DiagnoseReport& report, const RfcWatch& watch) {
         return;
     }
     const std::string database =
-        watch.identity->databaseSystem + " on host " + watch.identity->hostName;
+        WithoutPadding(watch.identity->databaseSystem) + " on host " +
+        WithoutPadding(watch.identity->hostName);
     if (!RunsOnOracle(watch.identity->databaseSystem)) {
         report.Line("Database", database + ": not Oracle, which the sensor measures alone");
         report.Remedy(NotOracleRemedy());

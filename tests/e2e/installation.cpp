@@ -143,6 +143,16 @@ platform::ChildResult Installation::RunProfileTool(const std::vector<std::string
     return Start(tool, CustomSensorFolder(), arguments, input);
 }
 
+platform::ChildResult Installation::RunToolBesideSensor(const std::vector<std::string>& arguments,
+                                                        const Environment& environment) const {
+    const std::string name = std::string("trevalunda-profile") + TREVALUNDA_EXECUTABLE_SUFFIX;
+    const fs::path tool = sensor_.parent_path() / name;
+    fs::copy_file(BuildFolder() / name, tool, fs::copy_options::overwrite_existing);
+    platform::ChildRun start;
+    start.environment = environment;
+    return Start(tool, WorkingFolder(), arguments, "", std::move(start));
+}
+
 platform::ChildResult Installation::Start(const fs::path& program, const fs::path& workingFolder,
                                           const std::vector<std::string>& arguments,
                                           const std::string& input, platform::ChildRun run) const {

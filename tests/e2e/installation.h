@@ -63,11 +63,16 @@ class Installation {
     platform::ChildResult RunProfileTool(const std::vector<std::string>& arguments,
                                          const std::string& input = "") const;
 
+    // Runs the profile tool installed beside the sensor (copied there first), in the working
+    // folder, as an administrator runs it on the probe.
+    platform::ChildResult RunToolBesideSensor(const std::vector<std::string>& arguments,
+                                              const Environment& environment = {}) const;
+
   private:
     platform::ChildResult Start(const std::filesystem::path& program,
                                 const std::filesystem::path& workingFolder,
-                                const std::vector<std::string>& arguments,
-                                const std::string& input, platform::ChildRun run = {}) const;
+                                const std::vector<std::string>& arguments, const std::string& input,
+                                platform::ChildRun run = {}) const;
 
     // The entries of the folders where tests create things on a real drive, as they were
     // before the test: everything else is removed at the end.
