@@ -1,5 +1,6 @@
 #include "tool/diagnose_command.h"
 
+#include <thread>
 #include <utility>
 
 #include "config/installation_settings.h"
@@ -156,6 +157,14 @@ void ReportRfcSteps(DiagnoseReport& report, const RfcWatch& watch) {
         return;
     }
     report.Line("Library", watch.libraryName + ", " + std::string(RfcLibraryKindWords(watch.kind)));
+    if (watch.libraryReported) {
+        report.Line("Library error",
+                    "the library reported a failure to the sensor's error "
+                    "handler during the step " +
+                        watch.stepUnderWay);
+        report.Remedy(HandlerReportRemedy());
+        return;
+    }
     if (!watch.stepUnderWay.empty()) {
         report.Line("Deadline", "the library had not finished the step " + watch.stepUnderWay);
         report.Remedy(DeadlineRemedy());
@@ -183,9 +192,8 @@ void ReportRfcSteps(DiagnoseReport& report, const RfcWatch& watch) {
         report.Remedy(RemoteCallRemedy("RFC_SYSTEM_INFO"));
         return;
     }
-    const std::string database =
-        WithoutPadding(watch.identity->databaseSystem) + " on host " +
-        WithoutPadding(watch.identity->hostName);
+    const std::string database = WithoutPadding(watch.identity->databaseSystem) + " on host " +
+                                 WithoutPadding(watch.identity->hostName);
     if (!RunsOnOracle(watch.identity->databaseSystem)) {
         report.Line("Database", database + ": not Oracle, which the sensor measures alone");
         report.Remedy(NotOracleRemedy());
@@ -215,6 +223,35 @@ void ReportFiles(DiagnoseReport& report, const WatchedFileSystem& files) {
     }
     report.Line("Files", text.empty() ? "the sensor changed none" : text);
 }
+
+// The sensor's output, kept for the report. The classic library's error handler prints its
+// report from inside a library call and ends the process at once: a flush from the run's own
+// thread while a step is under way is that report, and the diagnosis is finished then.
+class CapturedOutput final : public platform::OutputSink {
+  public:
+    explicit CapturedOutput(RfcWatch& watch) : watch_(watch) {}
+
+    void Write(std::string_view text) override { text_ += text; }
+    void Flush() override {
+        if (!watch_.stepUnderWay.empty() && std::this_thread::get_id() == runThread_ &&
+            onLibraryReport_) {
+            watch_.libraryReported = true;
+            const auto finish = std::move(onLibraryReport_);
+            onLibraryReport_ = nullptr;
+            finish(text_);
+        }
+    }
+    const std::string& Text() const { return text_; }
+    void OnLibraryReport(std::function<void(const std::string&)> finish) {
+        onLibraryReport_ = std::move(finish);
+    }
+
+  private:
+    RfcWatch& watch_;
+    std::thread::id runThread_ = std::this_thread::get_id();
+    std::function<void(const std::string&)> onLibraryReport_;
+    std::string text_;
+};
 
 // The rest of the report once the sensor's run has ended: the library's steps, the files, the
 // sensor's exact output with its exit code and what to do.
@@ -265,7 +302,8 @@ ToolExit RunDiagnose(const std::vector<std::string>& arguments, ToolServices& se
         return ToolExit::Failure;
     }
     WatchedFileSystem files(services.files);
-    platform::StringSink captured;
+    RfcWatch watch;
+    CapturedOutput captured(watch);
     RunServices sensor = services.sensorServices(files, captured);
     const std::string sensorPath =
         sensor.executablePath.empty() ? "" : SensorBesideTool(sensor.executablePath);
@@ -304,7 +342,6 @@ ToolExit RunDiagnose(const std::vector<std::string>& arguments, ToolServices& se
         report.Remedy(UnexplainedRemedy());
     }
 
-    RfcWatch watch;
     sensor.rfcClients = WatchRfcClients(std::move(sensor.rfcClients), watch);
     // At the deadline the sensor answers in the run's place and ends the process: the report
     // is finished first.
@@ -313,6 +350,9 @@ ToolExit RunDiagnose(const std::vector<std::string>& arguments, ToolServices& se
         FinishReport(report, watch, files, captured.Text(), code);
         endProcess(static_cast<int>(ToolExit::Refused));
     };
+    captured.OnLibraryReport([&](const std::string& output) {
+        FinishReport(report, watch, files, output, static_cast<int>(ExitCode::RfcError));
+    });
     SensorRun run(std::move(sensor), sensorArguments);
     const ExitCode code = run.Execute();
     return FinishReport(report, watch, files, captured.Text(), static_cast<int>(code));

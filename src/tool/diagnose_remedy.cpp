@@ -107,6 +107,10 @@ std::string LibraryErrorRemedy() {
            "classic or NetWeaver RFC library that fits the sensor";
 }
 
+std::string HandlerReportRemedy() {
+    return "read the library's own report in the document: its message says what failed";
+}
+
 std::string RemoteCallRemedy(std::string_view function) {
     return "give the monitoring user the authorization to call " + std::string(function) +
            " remotely (authorization object S_RFC)";

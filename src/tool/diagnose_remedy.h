@@ -22,6 +22,7 @@ std::string LibraryRemedy(std::string_view message);
 std::string LogonRemedy(std::string_view reason);
 std::string DeadlineRemedy();
 std::string LibraryErrorRemedy();
+std::string HandlerReportRemedy();
 std::string RemoteCallRemedy(std::string_view function);
 std::string NotOracleRemedy();
 // For a failure that the steps do not explain.

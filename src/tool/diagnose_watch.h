@@ -20,6 +20,9 @@ struct RfcWatch {
     std::string libraryName;
     RfcLibraryKind kind = RfcLibraryKind::Classic;
     std::string stepUnderWay;  // "logon", ... while the library works on it
+    // The library's error handler reported a failure during the step under way; the process
+    // ends once the report is out.
+    bool libraryReported = false;
     std::optional<LogonOutcome> logon;
     std::optional<IdentityOutcome> identity;
     std::optional<LockWaitersOutcome> locks;

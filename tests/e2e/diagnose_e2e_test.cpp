@@ -303,6 +303,35 @@ TEST_P(DiagnoseProgramTest, NamesTheStepThatFailsAndWhatToDo) {
     }
 }
 
+// The classic library's error handler ends the process from inside the library: the report is
+// finished before, with the library's own report as the document.
+TEST(DiagnoseClassicProgramTest, EndsWithTheReportOfTheLibrarysErrorHandler) {
+    RfcInstallation installation(RfcKind::Classic);
+    installation.Profile("PRD.P00");
+    installation.Landscape(SystemSection(
+        "PRD", "HandlerError=RfcOpen\nLastError=RFC_ERROR_SYSTEM_FAILURE|E|gateway down"));
+    const platform::ChildResult result = installation.RunToolBesideSensor({"diagnose", "PRD"});
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string sensor = SensorPathIn(result.output);
+    EXPECT_EQ(result.output,
+              AsStandardOutput(
+                  ProfileLines(sensor) + LibraryLine(RfcKind::Classic) +
+                  "Library error..: the library reported a failure to the sensor's error handler "
+                  "during the step logon\n" +
+                  Ending("Dev_Rfc.Trc is there, the library's own trace file", 1,
+                         "RFC error\n"
+                         "operation/code  : RfcOpen\n"
+                         "key             : RFC_ERROR_SYSTEM_FAILURE\n"
+                         "status          : E\n"
+                         "message         : gateway down\n"
+                         "internal status : \n"
+                         "\n"
+                         "* Programm aborted...\n"
+                         "* Error at EoXput-File...\n",
+                         "What to do.....: read the library's own report in the document: its "
+                         "message says what failed")));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLibraries, DiagnoseProgramTest,
                          ::testing::Values(RfcKind::Classic, RfcKind::NetWeaver), KindName);
 
