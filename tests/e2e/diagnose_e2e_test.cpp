@@ -120,6 +120,27 @@ TEST_P(DiagnoseProgramTest, ReportsEveryStepOfASuccessfulScan) {
                                  "Result.........: the scan succeeds"));
 }
 
+TEST_P(DiagnoseProgramTest, ShowsCredentialsFromPrtgAndTheFilesThatTheSensorWrote) {
+    installation_.Settings("Credentials=PrtgLinux\n");
+    const platform::ChildResult result = installation_.RunToolBesideSensor(
+        {"diagnose", "PRD", ",SYSLOG"},
+        {{"prtg_linuxuser", "monitor"}, {"prtg_linuxpassword", "secret"}});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string sensor = SensorPathIn(result.output);
+    std::string lines = ProfileLines(sensor);
+    lines.replace(lines.find("User...........: MONITOR\nPassword.......: set\n"),
+                  std::string("User...........: MONITOR\nPassword.......: set\n").size(),
+                  "User...........: MONITOR (from prtg_linuxuser)\n"
+                  "Password.......: set (from prtg_linuxpassword)\n");
+    EXPECT_EQ(result.output, AsStandardOutput(lines + LibraryLine(GetParam()) +
+                                              "Logon..........: done\n"
+                                              "Database.......: ORACLE on host hPRD\n"
+                                              "Lock waiters...: 5\n" +
+                                              Ending("trevalunda.log written", 0, kPrdResult,
+                                                     "Result.........: the scan succeeds")));
+    EXPECT_NE(installation_.ReadWorking("trevalunda.log"), "");
+}
+
 TEST_P(DiagnoseProgramTest, SaysWhyTheLogonFailedInTheLibrarysWords) {
     const bool classic = GetParam() == RfcKind::Classic;
     struct Case {
