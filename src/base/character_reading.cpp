@@ -47,6 +47,18 @@ SequenceStart StartOf(unsigned char byte) {
 
 }  // namespace
 
+std::optional<char> Windows1252ByteOf(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<char>(codePoint);
+    }
+    for (unsigned byte = 0x80; byte <= 0x9F; ++byte) {
+        if (Windows1252(static_cast<unsigned char>(byte)) == codePoint) {
+            return static_cast<char>(byte);
+        }
+    }
+    return std::nullopt;
+}
+
 TextCharacter ReadCharacterAt(std::string_view text, std::size_t position) {
     const auto first = static_cast<unsigned char>(text[position]);
     const SequenceStart start = StartOf(first);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace trevalunda {
@@ -16,5 +17,9 @@ struct TextCharacter {
 
 // The character that begins at the position (which must lie inside the text).
 TextCharacter ReadCharacterAt(std::string_view text, std::size_t position);
+
+// The Windows-1252 byte of a code point, the reverse of the reading above for one byte
+// (the five undefined bytes included); nothing for a character that has no such byte.
+std::optional<char> Windows1252ByteOf(char32_t codePoint);
 
 }  // namespace trevalunda

@@ -19,15 +19,29 @@ DocumentForm FormOf(OutputMode mode) {
     return DocumentForm::Xml;
 }
 
+namespace {
+
+constexpr std::array<std::pair<std::string_view, OutputMode>, 5> kModeWords{{
+    {"EXEXML", OutputMode::Exexml},
+    {"Lumotex", OutputMode::Lumotex},
+    {"Morvale", OutputMode::Morvale},
+    {"Brevanta", OutputMode::Brevanta},
+    {"Kestrin", OutputMode::Kestrin},
+}};
+
+}  // namespace
+
+std::string OutputModeWordList() {
+    std::string list;
+    for (const auto& entry : kModeWords) {
+        list += list.empty() ? "" : ", ";
+        list += entry.first;
+    }
+    return list;
+}
+
 std::optional<OutputMode> OutputModeFromWord(std::string_view word) {
-    static constexpr std::array<std::pair<std::string_view, OutputMode>, 5> kWords{{
-        {"EXEXML", OutputMode::Exexml},
-        {"Lumotex", OutputMode::Lumotex},
-        {"Morvale", OutputMode::Morvale},
-        {"Brevanta", OutputMode::Brevanta},
-        {"Kestrin", OutputMode::Kestrin},
-    }};
-    for (const auto& [text, mode] : kWords) {
+    for (const auto& [text, mode] : kModeWords) {
         if (text == word) {
             return mode;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace trevalunda {
@@ -17,5 +18,8 @@ DocumentForm FormOf(OutputMode mode);
 // The mode for its word, compared exactly ("EXEXML", "Lumotex", "Morvale", "Brevanta",
 // "Kestrin"); nothing for any other word.
 std::optional<OutputMode> OutputModeFromWord(std::string_view word);
+
+// The mode words in that order, separated by ", ": "EXEXML, Lumotex, ...".
+std::string OutputModeWordList();
 
 }  // namespace trevalunda

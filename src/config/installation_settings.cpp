@@ -10,8 +10,6 @@
 namespace trevalunda {
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -19,6 +17,15 @@ std::string_view Trim(std::string_view text) {
     }
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
+}
+
+// A value written in double quotes stands for the text inside them; a lone or unbalanced
+// quote is part of the value.
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
 }
 
 std::string Where(std::string_view fileName, int lineNumber) {
@@ -35,8 +42,9 @@ Status SetOutputMode(std::string_view value, const SettingLine& where,
                      InstallationSettings& settings) {
     const auto mode = OutputModeFromWord(value);
     if (!mode) {
-        return Fatal{"Error 1042: Unknown OutputMode " + std::string(value) +
-                     Where(where.fileName, where.lineNumber)};
+        return Fatal{"Error 1042: Unknown OutputMode " + std::string(value) + " in " +
+                     std::string(where.fileName) + " line " + std::to_string(where.lineNumber) +
+                     " (valid: " + OutputModeWordList() + ")..."};
     }
     settings.outputMode = *mode;
     return std::nullopt;
@@ -184,9 +192,6 @@ std::string SettingsPathFor(std::string_view executablePath) {
 
 Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
                                                        std::string_view fileName) {
-    if (text.starts_with(kUtf8ByteOrderMark)) {
-        text.remove_prefix(kUtf8ByteOrderMark.size());
-    }
     InstallationSettings settings;
     platform::TextReader reader(text);
     while (auto piece = reader.Read(text.size())) {
@@ -204,7 +209,7 @@ Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
                          Where(fileName, lineNumber)};
         }
         const SettingLine where{fileName, lineNumber};
-        const std::string_view value = Trim(UpToZeroByte(line.substr(equals + 1)));
+        const std::string_view value = Unquoted(Trim(UpToZeroByte(line.substr(equals + 1))));
         if (Status failed = rule->set(value, where, settings)) {
             return *failed;
         }

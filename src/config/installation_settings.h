@@ -42,7 +42,8 @@ std::string SettingsPathFor(std::string_view executablePath);
 
 // Parses "Key=Value" lines; blank lines and lines beginning with ";" or "#" are comments.
 // Keys match in any letter case, mode words exactly, the words of the other settings in any
-// letter case. Messages name the file and the line.
+// letter case. A value may be written in double quotes (Key="Value"). Messages name the file
+// and the line.
 Result<InstallationSettings> ParseInstallationSettings(std::string_view text,
                                                        std::string_view fileName);
 

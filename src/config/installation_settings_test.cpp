@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_file_system.h"
+#include "support/windows_text.h"
 
 namespace trevalunda {
 namespace {
@@ -20,6 +21,13 @@ TEST(InstallationSettingsTest, ReadsModeAndLibrary) {
         {"OutputMode=Morvale\nOutputMode=EXEXML\n", OutputMode::Exexml, ""},
         {"RfcLibrary=C:\\SAP\\librfc32.dll\n", OutputMode::Exexml, "C:\\SAP\\librfc32.dll"},
         {"  rfclibrary=  my lib.so  ", OutputMode::Exexml, "my lib.so"},
+        {"OutputMode=\"Kestrin\"\nRfcLibrary = \"C:\\SAP Lib\\librfc32.dll\" ", OutputMode::Kestrin,
+         "C:\\SAP Lib\\librfc32.dll"},
+        {"RfcLibrary=\"\"", OutputMode::Exexml, ""},
+        {"RfcLibrary=\"", OutputMode::Exexml, "\""},
+        {"RfcLibrary=lib\".so\"", OutputMode::Exexml, "lib\".so\""},
+        {"RfcLibrary=\" x \"", OutputMode::Exexml, " x "},
+        {"RfcLibrary=\"\"\"", OutputMode::Exexml, "\""},
     };
     for (const Case& c : cases) {
         const Result<InstallationSettings> read = ParseInstallationSettings(c.text, "t.ini");
@@ -48,6 +56,8 @@ TEST(InstallationSettingsTest, ReadsAlarmsAndCredentials) {
         {"Credentials=PRTGLINUX", std::nullopt, std::nullopt, false, CredentialSource::PrtgLinux},
         {"Credentials=PrtgLinux\nCredentials=profile", std::nullopt, std::nullopt, false,
          CredentialSource::Profile},
+        {"LockWarning=\"3\"\nSummaryChannels=\"Yes\"\nCredentials=\"PrtgLinux\"", 3, std::nullopt,
+         true, CredentialSource::PrtgLinux},
     };
     for (const Case& c : cases) {
         const Result<InstallationSettings> read = ParseInstallationSettings(c.text, "t.ini");
@@ -64,8 +74,17 @@ TEST(InstallationSettingsTest, RefusesWhatItDoesNotKnow) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"OutputMode=exexml", "Error 1042: Unknown OutputMode exexml in t.ini line 1..."},
-        {"; x\nOutputMode=", "Error 1042: Unknown OutputMode  in t.ini line 2..."},
+        {"OutputMode=exexml",
+         "Error 1042: Unknown OutputMode exexml in t.ini line 1 (valid: EXEXML, Lumotex, Morvale, "
+         "Brevanta, Kestrin)..."},
+        {"; x\nOutputMode=",
+         "Error 1042: Unknown OutputMode  in t.ini line 2 (valid: EXEXML, Lumotex, Morvale, "
+         "Brevanta, Kestrin)..."},
+        {"OutputMode=\" Kestrin\"",
+         "Error 1042: Unknown OutputMode  Kestrin in t.ini line 1 (valid: EXEXML, Lumotex, "
+         "Morvale, Brevanta, Kestrin)..."},
+        {"Timeout=\"5", "Error 1043: Invalid Timeout \"5 in t.ini line 1..."},
+        {"LockError=\"\"", "Error 1045: Invalid LockError  in t.ini line 1..."},
         {"\n\nMode=EXEXML", "Error 1041: Unknown setting Mode in t.ini line 3..."},
         {"OutputMode", "Error 1041: Unknown setting OutputMode in t.ini line 1..."},
         {"LockWarning=4294967296", "Error 1044: Invalid LockWarning 4294967296 in t.ini line 1..."},
@@ -80,6 +99,27 @@ TEST(InstallationSettingsTest, RefusesWhatItDoesNotKnow) {
         ASSERT_FALSE(read.ok()) << c.text;
         EXPECT_EQ(read.fatal().message, c.message);
     }
+}
+
+TEST(InstallationSettingsTest, ReadsFilesWithAByteOrderMark) {
+    const std::string text = "; x\r\nOutputMode=Kestrin\r\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8", testing::Utf8WithMark(text)},
+        {"UTF-16 little endian", testing::Utf16WithMark(text)},
+        {"UTF-16 big endian", testing::Utf16WithMark(text, true)},
+    };
+    for (const Case& c : cases) {
+        const Result<InstallationSettings> read = ParseInstallationSettings(c.bytes, "t.ini");
+        ASSERT_TRUE(read.ok()) << c.name << ": " << read.fatal().message;
+        EXPECT_EQ(read.value().outputMode, OutputMode::Kestrin) << c.name;
+    }
+    const Result<InstallationSettings> wrong =
+        ParseInstallationSettings(testing::Utf16WithMark(u"\nTimeout=\u0100"), "t.ini");
+    ASSERT_FALSE(wrong.ok());
+    EXPECT_EQ(wrong.fatal().message, "Error 1043: Invalid Timeout ? in t.ini line 2...");
 }
 
 TEST(InstallationSettingsTest, TimeoutInWholeSecondsUpToAnHour) {

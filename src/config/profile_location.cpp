@@ -38,6 +38,18 @@ bool NamesFolder(std::string_view line) {
            (line.size() >= 2 && line[1] == ':');
 }
 
+// A line in double quotes, as Explorer's "Copy as path" writes it, stands for the text inside
+// them; blanks after the closing quote (as "echo" leaves them) do not count. Any other line
+// stands for itself.
+std::string_view InsideQuotes(std::string_view line) {
+    const std::size_t last = line.find_last_not_of(" \t");
+    if (!line.starts_with('"') || last == 0 || last == std::string_view::npos ||
+        line[last] != '"') {
+        return line;
+    }
+    return line.substr(1, last - 1);
+}
+
 void Note(SearchTrail* trail, const std::string& path, std::string finding) {
     if (trail != nullptr) {
         trail->push_back({path, std::move(finding)});
@@ -130,7 +142,7 @@ std::string PointerFileFolder(std::string_view bytes) {
         platform::StripLineEnd(*line);
         // A folder ends at a zero byte, where the file system's calls end it too: the folder
         // checks and the opening see the same folder.
-        const std::string_view named = UpToZeroByte(*line);
+        const std::string_view named = InsideQuotes(UpToZeroByte(*line));
         if (NamesFolder(named)) {
             folder = named;
         }

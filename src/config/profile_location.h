@@ -43,7 +43,8 @@ enum class LocatePolicy { FolderFromName, SearchCustomSensorFolder };
 LocatePolicy LocatePolicyFor(OutputMode mode, bool noSearchRequested);
 
 // The folder that the pointer file "C:\PRTG_Path.Txt" names: its last line that names a folder
-// ("D:\Tools", "\\server", "D:"), ending with a separator; "\" when no line names one.
+// ("D:\Tools", "\\server", "D:"), ending with a separator; "\" when no line names one. A line
+// in double quotes ("D:\Tools") counts as the text inside them.
 std::string PointerFileFolder(std::string_view bytes);
 
 // The failure for a profile that cannot be found or opened, quoting its name or path.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_file_system.h"
+#include "support/windows_text.h"
 
 namespace trevalunda {
 namespace {
@@ -136,6 +137,30 @@ TEST(ProfileLocationTest, SearchesTheCustomSensorFolders) {
     };
     for (const SearchCase& c : cases) {
         CheckSearch(c);
+    }
+}
+
+TEST(ProfileLocationTest, PointerLineInQuotesOrWithByteOrderMark) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::string folder;
+    } cases[] = {
+        {"copied as path", "\"D:\\Monitoring\\PRTG Network Monitor\"\r\n",
+         "D:\\Monitoring\\PRTG Network Monitor\\"},
+        {"blanks after the quote", "\"D:\\Tools\\\" \t\r\n", "D:\\Tools\\"},
+        {"server share in quotes", "\"\\\\srv\\prtg\"", "\\\\srv\\prtg\\"},
+        {"unbalanced quote is kept", "\"D:\\Tools", "\\"},
+        {"lone quote", "\"", "\\"},
+        {"word in quotes", "\"word\"\nD:\\Kept", "D:\\Kept\\"},
+        {"empty quotes", "D:\\Kept\n\"\"", "D:\\Kept\\"},
+        {"quote inside stays", "D:\\A\"B\"", "D:\\A\"B\"\\"},
+        {"UTF-8 mark", "\xEF\xBB\xBF\"D:\\Tools\"\r\n", "D:\\Tools\\"},
+        {"UTF-16 little endian", testing::Utf16WithMark("\"D:\\Tools\"\r\n"), "D:\\Tools\\"},
+        {"UTF-16 big endian", testing::Utf16WithMark("D:\\T\xE9\r\n", true), "D:\\T\xE9\\"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PointerFileFolder(c.bytes), c.folder) << c.name;
     }
 }
 

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
+#include "base/unicode.h"
+
 namespace trevalunda::platform {
 
 TextReader::TextReader(std::string_view bytes) {
-    text_.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+    const std::string decoded = TextOfFile(bytes);
+    text_.reserve(decoded.size());
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        if (decoded[i] == '\r' && i + 1 < decoded.size() && decoded[i + 1] == '\n') {
             continue;
         }
-        text_.push_back(bytes[i]);
+        text_.push_back(decoded[i]);
     }
 }
 

@@ -8,7 +8,9 @@
 namespace trevalunda::platform {
 
 // Reads a text file's bytes the way the Windows C runtime reads a file opened in text mode:
-// a carriage return followed by a line feed reads as one line feed, on every platform.
+// a carriage return followed by a line feed reads as one line feed, on every platform. A file
+// with a byte-order mark is decoded first (TextOfFile), so that every text file of the sensor
+// and the profile tool reads the same whether it was saved as ANSI, UTF-8 or UTF-16.
 class TextReader {
   public:
     explicit TextReader(std::string_view bytes);

@@ -30,6 +30,22 @@ TEST(TextReaderTest, ReadsLikeWindowsTextMode) {
         {"line feed counts in the limit", "abc\n", 3, {"abc", "\n"}},
         {"empty file", "", 99, {}},
         {"blank lines", "\n\r\n", 99, {"\n", "\n"}},
+        {"UTF-8 mark dropped",
+         "\xEF\xBB\xBF"
+         "ab\r\ncd",
+         99,
+         {"ab\n", "cd"}},
+        {"UTF-16 decoded, then crlf",
+         std::string("\xFF\xFE"
+                     "a\0\r\0\n\0\xE9\0",
+                     10),
+         99,
+         {"a\n", "\xE9"}},
+        {"limit counts decoded characters",
+         std::string("\xFE\xFF\0a\0b\0c\0\n", 10),
+         2,
+         {"ab", "c\n"}},
+        {"nothing after the mark", "\xFF\xFE", 99, {}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadAll(c.bytes, c.maxChars), c.pieces) << c.name;

@@ -27,6 +27,9 @@ struct LogonData {
     std::string systemNumber;  // a decimal text
     std::string gatewayHost;
     std::string gatewayService;
+    // The run prints its progress lines: a library may then say how it logs on (the classic
+    // library's prepared configuration), as the progress lines of the run do.
+    bool progressLines = false;
 };
 
 // The outcome code of a remote step: 0 when it succeeded. Any other value is the library's

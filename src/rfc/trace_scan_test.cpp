@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rfc/classic/remote_calls.h"
+#include "support/windows_text.h"
 
 namespace trevalunda {
 namespace {
@@ -27,6 +28,10 @@ TEST(TraceScanTest, FindsTheLastErrorMessage) {
         {"error line that is also an arrow line", "ERROR x======> arrow\n", " - arrow"},
         {"message of a long line is its first chunk", "ERROR       " + std::string(120, 'm') + "\n",
          " - " + std::string(87, 'm')},
+        {"UTF-16 trace", testing::Utf16WithMark(u"ERROR       Verbindung f\u00FCr \u4E2D\r\n"),
+         " - Verbindung f\xFCr ?"},
+        {"UTF-8 mark before an arrow line", testing::Utf8WithMark("T:00001======> abc\r\n"),
+         " - abc"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TraceFinding(c.trace), c.finding) << c.name;

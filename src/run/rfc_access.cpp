@@ -34,6 +34,7 @@ LogonData LogonDataFor(const SystemProfile& profile, const ParameterText& parame
     system.systemNumber = asked.systemNumber.empty() ? profile.Sysnr : asked.systemNumber;
     system.gatewayHost = profile.Gwhost;
     system.gatewayService = profile.Gwservice;
+    system.progressLines = asked.verboseConsole;
     return system;
 }
 

@@ -18,11 +18,14 @@ TEST(LogonDataTest, ParameterTextOverridesHostAndSystemNumber) {
         const char* parameters;
         std::string host;
         std::string systemNumber;
+        bool progressLines = false;
     } cases[] = {
         {"", "sapc11", "07"},
         {",host=OtherHost ,NO=42", "OtherHost", "42"},
         {"x,HOST=h1,NO=3,y", "h1", "3"},
         {",HOST= ,NO=", "sapc11", "07"},
+        {"#", "sapc11", "07", true},
+        {",HOST=h2 @", "h2", "07", true},
     };
     for (const Case& c : cases) {
         const LogonData system = LogonDataFor(profile, ParameterText(c.parameters));
@@ -30,6 +33,7 @@ TEST(LogonDataTest, ParameterTextOverridesHostAndSystemNumber) {
         EXPECT_EQ(system.systemNumber, c.systemNumber) << c.parameters;
         EXPECT_EQ(system.destination, "C11") << c.parameters;
         EXPECT_EQ(system.user, "ABC") << c.parameters;
+        EXPECT_EQ(system.progressLines, c.progressLines) << c.parameters;
     }
 }
 

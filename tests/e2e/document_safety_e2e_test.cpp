@@ -72,7 +72,8 @@ TEST(DocumentSafetyTest, EveryBadInputGivesADocumentItsHostReads) {
         {"control character in the mode word",
          [](RfcInstallation& i) { i.Settings("OutputMode=EXE\x01XML\n"); },
          {"PRD"},
-         ErrorDocumentText("Error 1042: Unknown OutputMode EXE?XML in trevalunda.ini line 2..."),
+         ErrorDocumentText("Error 1042: Unknown OutputMode EXE?XML in trevalunda.ini line 2 "
+                           "(valid: EXEXML, Lumotex, Morvale, Brevanta, Kestrin)..."),
          2,
          Form::Xml},
         {"Latin-1 trace line",

@@ -92,7 +92,8 @@ TEST(StartupTest, SettingsErrorsEndTheRun) {
     installation.WriteInSensorFolder("PRD.P00", ProfileText({.user = ""}));
     installation.WriteInSensorFolder("trevalunda.ini", "OutputMode=kestrin\n");
     ExpectFailure(installation.Run({"PRD"}),
-                  "Error 1042: Unknown OutputMode kestrin in trevalunda.ini line 1...");
+                  "Error 1042: Unknown OutputMode kestrin in trevalunda.ini line 1 (valid: "
+                  "EXEXML, Lumotex, Morvale, Brevanta, Kestrin)...");
     installation.WriteInSensorFolder("trevalunda.ini", "\nOutput=Kestrin\n");
     ExpectFailure(installation.Run({"PRD"}),
                   "Error 1041: Unknown setting Output in trevalunda.ini line 2...");

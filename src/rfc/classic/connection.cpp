@@ -87,7 +87,11 @@ void RfcConnector::FillOptions() {
 }
 
 RfcHandle RfcConnector::OpenWithPreparedConfiguration(const LogonData& system) {
-    out_.Write("* SapRfc.Ini.......: " + destination_ + "<\n");
+    // A progress line like any other: without the switch the monitoring host reads the
+    // result document alone.
+    if (system.progressLines) {
+        out_.Write("* SapRfc.Ini.......: " + destination_ + "<\n");
+    }
     if (!files_.Copy(std::string(kPreparedConfiguration) + destination_,
                      std::string(kLibraryConfiguration))) {
         return 0;

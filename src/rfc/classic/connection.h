@@ -24,7 +24,8 @@ class RfcConnector {
 
     // Logs on with the system's data; the connection handle, 0 when the logon failed. With a
     // prepared configuration "SapRfc.<destination>" in the working folder, that file is
-    // installed as "SapRfc.ini" and the logon goes through the destination alone.
+    // installed as "SapRfc.ini" and the logon goes through the destination alone; with
+    // progress lines on, a line says so.
     RfcHandle OpenConnection(const LogonData& system);
 
   private:

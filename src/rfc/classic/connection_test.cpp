@@ -112,8 +112,24 @@ TEST_F(ConnectionTest, PreparedConfigurationIsInstalledAndUsed) {
     EXPECT_EQ(files_.At("SapRfc.ini"), "DEST=C11\r\nTYPE=A\r\n");
     EXPECT_EQ(fakeRfc.connectString, "CLIENT=100 USER=ABC PASSWD=pw LANG=D DEST=C11");
     EXPECT_EQ(fakeRfc.calls, std::vector<std::string>{"RfcOpenEx"});
-    EXPECT_EQ(out_.Text(), "* SapRfc.Ini.......: C11<\n");
     EXPECT_EQ(files_.At("trace.log"), "7 RfcOpenEx called \n");
+}
+
+TEST_F(ConnectionTest, PreparedConfigurationLineOnlyWithProgressLines) {
+    struct Case {
+        bool progressLines;
+        const char* output;
+    } cases[] = {{false, ""}, {true, "* SapRfc.Ini.......: C11<\n"}};
+    for (const Case& c : cases) {
+        platform::StringSink out;
+        RfcConnector connector{functions_, files_, out, log_};
+        files_.Add("SapRfc.C11", "DEST=C11\r\n");
+        LogonData system = System();
+        system.progressLines = c.progressLines;
+        EXPECT_EQ(connector.OpenConnection(system), 7u) << c.progressLines;
+        EXPECT_EQ(out.Text(), c.output) << c.progressLines;
+        EXPECT_EQ(files_.At("SapRfc.ini"), "DEST=C11\r\n") << c.progressLines;
+    }
 }
 
 TEST_F(ConnectionTest, EmptyPreparedConfigurationStillOpens) {
