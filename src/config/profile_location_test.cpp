@@ -196,3 +196,64 @@ TEST(ProfileLocationTest, SearchIsDroppedForFrontEndModesAndAt) {
 
 }  // namespace
 }  // namespace trevalunda
+
+namespace trevalunda {
+namespace {
+
+TEST(ProfileLocationTest, TrailNotesEveryPlaceInTheOrderOfTheSearch) {
+    const std::string prtgBelow = "D:\\Tools\\PRTG Network Monitor\\Custom Sensors\\ExeXml\\";
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> files;
+        LocatePolicy policy;
+        SearchTrail trail;
+    } cases[] = {
+        {"pointer file and PRTG's sub-folder",
+         {{"C:\\PRTG_Path.Txt", "D:\\Tools\r\n"}, {prtgBelow + "PRD.P00", "found"}},
+         LocatePolicy::SearchCustomSensorFolder,
+         {{"C:\\PRTG_Path.Txt", "names the folder D:\\Tools\\"},
+          {prtgBelow + "PRD.P00", "found"},
+          {prtgBelow + "Custom Sensors\\ExeXml\\PRD.P00", "not there"},
+          {prtgBelow + "PRD.P00", "found"}}},
+        {"working folder refused",
+         {{"PRD.P00", "found"}},
+         LocatePolicy::SearchCustomSensorFolder,
+         {{"C:\\PRTG_Path.Txt", "not there, so the working folder is next"},
+          {"PRD.P00", "found"},
+          {"PRD.P00", "refused: a profile must lie in a folder whose name ends in ExeXml"}}},
+        {"nowhere",
+         {},
+         LocatePolicy::SearchCustomSensorFolder,
+         {{"C:\\PRTG_Path.Txt", "not there, so the working folder is next"},
+          {"PRD.P00", "not there"},
+          {std::string(kProgramme) + "PRD.P00", "not there"},
+          {std::string(kProgramFiles) + "PRD.P00", "not there"},
+          {std::string(kProgramFilesX86) + "PRD.P00", "not there"}}},
+        {"folder from the name", {}, LocatePolicy::FolderFromName, {{"PRD.P00", "not there"}}},
+    };
+    for (const Case& c : cases) {
+        testing::FakeFileSystem files;
+        for (const auto& [path, content] : c.files) {
+            files.Add(path, content);
+        }
+        SearchTrail trail;
+        const Result<ProfileLocation> traced =
+            LocateProfile(NameProfile("PRD", false), c.policy, files, &trail);
+        const Result<ProfileLocation> plain =
+            LocateProfile(NameProfile("PRD", false), c.policy, files);
+        ASSERT_EQ(trail.size(), c.trail.size()) << c.name;
+        for (std::size_t i = 0; i < trail.size(); ++i) {
+            EXPECT_EQ(trail[i].path, c.trail[i].path) << c.name << " " << i;
+            EXPECT_EQ(trail[i].finding, c.trail[i].finding) << c.name << " " << i;
+        }
+        ASSERT_EQ(traced.ok(), plain.ok()) << c.name;
+        if (traced.ok()) {
+            EXPECT_EQ(traced.value().ProfilePath, plain.value().ProfilePath) << c.name;
+        } else {
+            EXPECT_EQ(traced.fatal().message, plain.fatal().message) << c.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace trevalunda

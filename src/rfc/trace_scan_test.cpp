@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rfc/classic/remote_calls.h"
+#include "support/fake_file_system.h"
 #include "support/windows_text.h"
 
 namespace trevalunda {
@@ -35,6 +36,25 @@ TEST(TraceScanTest, FindsTheLastErrorMessage) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TraceFinding(c.trace), c.finding) << c.name;
+    }
+}
+
+TEST(TraceScanTest, DescribesTheTraceFileInWords) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> trace;
+        std::string description;
+    } cases[] = {
+        {"no trace file", std::nullopt, "Dev_Rfc.Trc: not in the working folder"},
+        {"no error message", "hello\n", "Dev_Rfc.Trc: no error message in it"},
+        {"error message", "ERROR       partner down\n", "Dev_Rfc.Trc: partner down"},
+    };
+    for (const Case& c : cases) {
+        testing::FakeFileSystem files;
+        if (c.trace) {
+            files.Add("Dev_Rfc.Trc", *c.trace);
+        }
+        EXPECT_EQ(DescribeRfcTrace(files), c.description) << c.name;
     }
 }
 
