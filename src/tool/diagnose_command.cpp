@@ -98,9 +98,7 @@ std::optional<ProfileLocation> ReportSearch(DiagnoseReport& report, const RunCon
         report.Remedy(ProfileSearchRemedy(location.fatal().message, naming.ProfileName, policy));
         return std::nullopt;
     }
-    report.Line("Profile", location.value().ProfilePath.empty()
-                               ? naming.ProfileName
-                               : Shown(location.value().ProfilePath));
+    report.Line("Profile", Shown(location.value().ProfilePath));
     return std::move(location.value());
 }
 

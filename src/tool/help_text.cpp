@@ -50,8 +50,8 @@ std::string ToolHelp() {
            "trevalunda-profile COMMAND --help describes a command;\n"
            "trevalunda-profile --version prints the version.\n"
            "Exit codes: 0 done, 1 check or listing found a file that the sensor refuses\n"
-           "or diagnose found the scan failing,\n"
-           "2 the command failed (its message says why).\n";
+           "or diagnose found that the scan fails, 2 the command failed (its message says\n"
+           "why).\n";
 }
 
 std::string EncodeHelp() {
@@ -119,19 +119,19 @@ std::string CheckHelp() {
 std::string DiagnoseHelp() {
     return "Usage: trevalunda-profile diagnose PROFILE [PARAMETERS]\n"
            "\n"
-           "Runs the sensor beside the tool (trevalunda in the tool's folder) for one system,\n"
-           "with the arguments that PRTG passes to it, in the current folder as its working\n"
-           "folder. The sensor's own code runs step by step and each step gets a line: the\n"
-           "settings file, every place the profile search looked and what it found there,\n"
-           "the profile's fields as the sensor reads them (the password only as set or not\n"
-           "set), the logon data, the RFC library and its kind or why it cannot be loaded,\n"
-           "the logon with the library's own reason when it fails, the reached system's\n"
-           "database and host, and the lock-waiter count. Then the files that the run\n"
-           "changed (the sensor's only: \"SapRfc.ini\", its log with ,SYSLOG, the removed\n"
-           "\"Dev_Rfc.Trc\"; the library writes its trace file itself), the sensor's exit\n"
-           "code and the exact document it prints, and at the end what to do.\n"
+           "Runs the sensor beside the tool (trevalunda in the tool's folder) for one\n"
+           "system, with the arguments that PRTG passes to it, in the current folder as its\n"
+           "working folder. The sensor's own code runs step by step, and each step gets a\n"
+           "line: the settings file, every place the profile search looked and what it\n"
+           "found there, the profile's fields as the sensor reads them (the password only\n"
+           "as set or not set), the logon data, the RFC library and its kind or why it\n"
+           "cannot be loaded, the logon with the library's own reason when it fails, the\n"
+           "reached system's database and host, and the lock-waiter count. Then the files\n"
+           "that the run changed (the sensor's only: \"SapRfc.ini\", its log with ,SYSLOG,\n"
+           "the removed \"Dev_Rfc.Trc\"; the library writes its trace file itself), the\n"
+           "sensor's exit code and the exact document it prints, and at the end what to do.\n"
            "\n"
-           "A listing (GLOBAL, ITEM=) is refused: diagnose one of its systems by its profile.\n"
+           "A listing (GLOBAL, ITEM=) is refused: diagnose its systems by their profiles.\n"
            "\n"
            "Exit code 0 when the scan succeeds, 1 when it fails, 2 for a wrong use.\n";
 }

@@ -34,6 +34,7 @@ TEST(ProfileToolTest, HelpAndCommands) {
         {{"new", "--help"}, ToolExit::Success, NewHelp(), ""},
         {{"check", "--help"}, ToolExit::Success, CheckHelp(), ""},
         {{"listing", "--help"}, ToolExit::Success, ListingHelp(), ""},
+        {{"diagnose", "--help"}, ToolExit::Success, DiagnoseHelp(), ""},
         {{"show"},
          ToolExit::Failure,
          "",
