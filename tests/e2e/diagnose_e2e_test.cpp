@@ -353,6 +353,25 @@ TEST(DiagnoseClassicProgramTest, EndsWithTheReportOfTheLibrarysErrorHandler) {
                          "message says what failed")));
 }
 
+// The copy of a prepared configuration is the sensor's own change in the working folder.
+TEST(DiagnoseClassicProgramTest, NamesTheCopyOfAPreparedConfiguration) {
+    RfcInstallation installation(RfcKind::Classic);
+    installation.Profile("PRD.P00");
+    installation.Landscape(SystemSection("PRD"));
+    installation.Write("Work/SapRfc.PRD", "DEST=PRD\r\nTYPE=A\r\nASHOST=sapprd\r\nSYSNR=00\r\n");
+    const platform::ChildResult result = installation.RunToolBesideSensor({"diagnose", "PRD"});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string sensor = SensorPathIn(result.output);
+    EXPECT_EQ(result.output,
+              AsStandardOutput(ProfileLines(sensor) + LibraryLine(RfcKind::Classic) +
+                               "Logon..........: done\n"
+                               "Database.......: ORACLE on host hPRD\n"
+                               "Lock waiters...: 5\n" +
+                               Ending("SapRfc.ini copied from SapRfc.PRD", 0, kPrdResult,
+                                      "Result.........: the scan succeeds")));
+    EXPECT_EQ(installation.ReadWorking("SapRfc.ini"), installation.ReadWorking("SapRfc.PRD"));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLibraries, DiagnoseProgramTest,
                          ::testing::Values(RfcKind::Classic, RfcKind::NetWeaver), KindName);
 
